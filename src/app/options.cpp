@@ -1,0 +1,81 @@
+// The option table.
+#include "app/options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+
+namespace {
+
+struct OptionSpec {
+    const char* name;
+    const char* value;  // name of the value, or null for a switch
+    const char* help;
+    std::function<void(GameOptions&, const std::string&)> apply;
+};
+
+std::optional<int> parseNumber(const std::string& text) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+const std::vector<OptionSpec>& optionTable() {
+    static const std::vector<OptionSpec> table = {
+        {"-v", nullptr, "show the version boxes",
+         [](GameOptions& o, const std::string&) { o.versionRequests += 1; }},
+        {"--headless", nullptr, "no window, no audio device; software drawing offscreen; virtual clock (25 ms a frame)",
+         [](GameOptions& o, const std::string&) { o.headless = true; }},
+        {"--no-pixels", nullptr, "with --headless: drawing does nothing (all game logic still runs)",
+         [](GameOptions& o, const std::string&) { o.noPixels = true; }},
+        {"--frames", "N", "end the run after frame N (exit code 0)",
+         [](GameOptions& o, const std::string& v) { o.frames = parseNumber(v).value_or(0); }},
+        {"--seed", "N", "seed the random generator with N instead of the clock",
+         [](GameOptions& o, const std::string& v) { o.seed = parseNumber(v); }},
+        {"--script", "FILE", "scripted input (see the README)",
+         [](GameOptions& o, const std::string& v) { o.scriptFile = v; }},
+        {"--stats", nullptr, "print frame statistics to stderr at exit",
+         [](GameOptions& o, const std::string&) { o.stats = true; }},
+        {"--trace", "FILE", "write the diagnostic trace lines to FILE",
+         [](GameOptions& o, const std::string& v) { o.traceFile = v; }},
+        {"--dump", "FILE", "write a JSON snapshot of the game state to FILE at exit",
+         [](GameOptions& o, const std::string& v) { o.dumpFile = v; }},
+        {"--help", nullptr, "print this list and exit",
+         [](GameOptions& o, const std::string&) { o.help = true; }},
+    };
+    return table;
+}
+
+const OptionSpec* findOption(const std::string& name) {
+    for (const OptionSpec& spec : optionTable()) {
+        if (name == spec.name) return &spec;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+GameOptions parseOptions(const std::vector<std::string>& args) {
+    GameOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const OptionSpec* spec = findOption(args[i]);
+        if (spec == nullptr) continue;
+        if (spec->value == nullptr) {
+            spec->apply(options, "");
+        } else if (i + 1 < args.size()) {
+            spec->apply(options, args[++i]);
+        }
+    }
+    return options;
+}
+
+std::string optionsHelp() {
+    std::string text = "Usage: pendrel [options]\n";
+    for (const OptionSpec& spec : optionTable()) {
+        std::string left = std::string("  ") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
+        left.resize(std::max<size_t>(left.size() + 2, 18), ' ');
+        text += left + spec.help + "\n";
+    }
+    return text;
+}

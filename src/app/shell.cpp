@@ -1,0 +1,277 @@
+// The shell.
+#include "app/shell.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "app/globals.h"
+#include "app/harness.h"
+#include "app/os_integration.h"
+#include "app/script.h"
+#include "app/subsystem_hooks.h"
+#include "persist/config.h"
+#include "scenes/intro.h"
+#include "scenes/pending_scenes.h"
+#include "ui/input.h"
+#include "ui/scene_handler.h"
+
+namespace {
+
+const String WINDOW_TITLE = u"Pendrel 1.0";
+const String ICON_FILE = u"icon32.ico";
+
+void createGlobals() { mousePointer.loadPictures(); }
+
+void checkDisplay() {
+    diagLog(u"Available graphics modes:");
+    for (const GraphicsMode& mode : graphicsModes()) {
+        diagLog(intToString(mode.width) + u"," + intToString(mode.height) + u"," + intToString(mode.depth) +
+                u"," + intToString(mode.hz));
+    }
+    if (graphicsModeExists(1024, 768, 0, 0) == 1) {
+        diagLog(u"Grafikmodus wird unterstuetzt!");
+        return;
+    }
+    diagLog(u"Notwendiger Grafikmodus wird nicht unterstuetzt!");
+    notify(u"Failure: System does not support " + floatToString(1024) + u"x768.000000 resolution!", 1);
+    exitProgram();
+}
+
+void showVersionBoxes(int requests) {
+    for (int i = 0; i < requests; ++i) {
+        notify(u"1.0-JAP", 0);
+        notify(u"1.0", 0);
+    }
+}
+
+void initialiseGame() {
+    g_currentPlayer = -1;
+    frameTimer = createTimer(40);
+    playTimer = createTimer(1);
+    fpsTimer = createTimer(1);
+    g_fpsLastTick = timerTicks(fpsTimer);
+    g_pause = -1;
+    g_frame = 0;
+    input._MausOK = 0;
+    sceneHandler.FaderColor = 9;
+    loadSettingsAndRoster();
+    loadFontsAtStart();
+    prepareFrontEndAtStart();
+    lockPowerUps();
+}
+
+// Opens a display mode; a mode that cannot be opened ends the game with the error box.
+void openDisplayOrFail(int depth) {
+    if (openDisplay(1024, 768, depth, 60, 0)) return;
+    notify(u"Failure: System does not support " + floatToString(1024) + u"x768.000000 resolution!", 1);
+    exitProgram();
+}
+
+void openWindowMode() {
+    openDisplayOrFail(0);
+    setVirtualResolution(1024, 768);
+    setViewport(0, 0, 1024, 768);
+    mousePointer._isUsingRatio = 1;
+    mousePointer._ratioX = mousePointer._ratioY = 1.0f;
+    g_hwnd = activeWindow();
+    addMinimizeBox(g_hwnd);
+}
+
+void openFullScreenMode() {
+    openDisplayOrFail(32);
+    g_hwnd = activeWindow();
+}
+
+void handleSuspension() {
+    g_suspended = 2;
+    g_pause = 1;
+    saveOnSuspend();
+    minimizeGameWindow(g_hwnd);
+    pauseMusic();
+}
+
+void takeSystemEvents() {
+    while (peekEvent()) {
+        pollEvent();
+        if (eventId() == EVENT_SUSPEND) g_suspended = 1;
+        if (eventId() == EVENT_RESUME) g_suspended = 0;
+    }
+}
+
+void measureFps() {
+    g_fpsFrames += 1;
+    int ticks = timerTicks(fpsTimer);
+    if (ticks > g_fpsLastTick) {
+        g_fpsLastTick = ticks;
+        g_fps = g_fpsFrames;
+        g_fpsFrames = 0;
+    }
+}
+
+bool isFrontScene(int scene) { return scene == SCENE_INTRO || scene == SCENE_LOADSCREEN; }
+
+void runPauseScreen() {
+    if (g_suspended != 0 || g_pause != 1 || isFrontScene(g_scene)) return;
+    drawPauseBox();
+    if (input._MausFireLeft == 1) g_pause = -1;
+}
+
+void drawDebugOverlay() {
+    std::vector<String> lines = debugOverlayLines();
+    for (size_t i = 0; i < lines.size(); ++i) drawText(lines[i], 50, 50 + 20 * float(i));
+}
+
+// One run of the loop with its harness: scripted input, screenshots, frame limit, stats.
+class GameRun {
+public:
+    GameRun(const GameOptions& options, std::optional<ScriptPlayer> script)
+        : options_(options), script_(std::move(script)) {}
+
+    void loop() {
+        for (int frame = 1;; ++frame) {
+            runFrame(frame);
+            if (g_quit == 1 || endsAfter(frame)) break;
+        }
+    }
+
+    void finish() const {
+        if (!options_.dumpFile.empty() && !writeDump(options_.dumpFile))
+            std::fprintf(stderr, "pendrel: cannot write %s\n", options_.dumpFile.c_str());
+        if (options_.stats) std::fprintf(stderr, "%s\n", stats_.report().c_str());
+    }
+
+private:
+    void runFrame(int frame) {
+        if (script_) script_->feed(frame);
+        stats_.beginFrame();
+        cls();
+        inputPoll();
+        debugKeys();
+        sceneFrame();
+        if (g_textDebug == 1) drawTextDebugBanner();
+        stats_.pause();
+        takeShots(frame);
+        stats_.resume();
+        flip(1);
+        stats_.endFrame();
+        waitTimer(frameTimer);
+        mousePointer.SetPointer(_POINTER_NORMAL);
+    }
+
+    void takeShots(int frame) const {
+        if (!script_) return;
+        for (const std::string& file : script_->shotsAt(frame)) {
+            if (!savePixmapPng(grabBackBuffer(), file)) std::fprintf(stderr, "pendrel: cannot write %s\n", file.c_str());
+        }
+    }
+
+    bool endsAfter(int frame) const {
+        if (options_.frames > 0 && frame >= options_.frames) return true;
+        return script_ && script_->quitsAt(frame);
+    }
+
+    const GameOptions& options_;
+    std::optional<ScriptPlayer> script_;
+    FrameStats stats_;
+};
+
+}  // namespace
+
+void startUp(const GameOptions& options) {
+    createGlobals();
+    checkDisplay();
+    loadLanguageFileAtStart();
+    showVersionBoxes(options.versionRequests);
+    mousePointer.enableGFXMode();
+    initialiseGame();
+}
+
+void openGameDisplay() {
+    if (config.fullscreen == 0) {
+        openWindowMode();
+    } else {
+        openFullScreenMode();
+    }
+    setWindowIconFromFile(ICON_FILE, g_hwnd);
+}
+
+void toggleFullScreen() {
+    g_pause = 1;
+    if (config.fullscreen == 1) {
+        openWindowMode();
+        config.fullscreen = 0;
+    } else {
+        openFullScreenMode();
+        config.fullscreen = 1;
+    }
+    setWindowIconFromFile(ICON_FILE, g_hwnd);
+}
+
+void inputPoll() {
+    input.FlushInput();
+    input.Update();
+    if (input._MausOK == 1) mousePointer.setXY(input._MausX, input._MausY);
+    if (keyHit(KEY_R) > 0 && g_scene == SCENE_MATCH3) resetStoryPointsAndPowerUps();
+    if (closeRequested() == 1) openQuitDialog();
+    takeSystemEvents();
+    if (g_suspended == 1 && g_pause == -1) handleSuspension();
+}
+
+void debugKeys() {
+    if (g_debug != 1 || g_scene != SCENE_MATCH3) return;
+    if (input._F2 == 1) addDebugPoints();
+    if (input._F3 == 1 && sceneMatch3._winrun == 0) sceneMatch3._winrun = 1;
+    if (input._F4 == 1 && sceneMatch3._winrun == 0) {
+        jumpToLastLevel();
+        sceneMatch3._winrun = 1;
+    }
+}
+
+void sceneFrame() {
+    measureFps();
+    g_frame += 1;
+    sceneHandler.fading();
+    if (vexaTScene* scene = sceneById(g_scene)) scene->Update();
+    if (g_frame > 30) runSoundHandler();
+    runPauseScreen();
+    setAlpha(1);
+    if (!isFrontScene(g_scene)) mousePointer.Update();
+    if (!isFrontScene(g_scene) && input._F1 == 1 && g_debug == 1) drawDebugOverlay();
+    if (g_textDebug == 1 && input._F6 == 1) reloadLanguageFile();
+}
+
+std::vector<String> debugOverlayLines() {
+    return {u"Memory: " + toString16(std::to_string(allocatedBytes())), intToString(g_fps) + u" g_fps",
+            u"popupHandler.runtime: 0", u"popupHandler.state: 0"};
+}
+
+int runGame(const std::vector<std::string>& args) {
+    GameOptions options = parseOptions(args);
+    if (options.help) {
+        std::fputs(optionsHelp().c_str(), stdout);
+        return 0;
+    }
+    std::optional<ScriptPlayer> script;
+    if (!options.scriptFile.empty()) {
+        std::string error;
+        script = ScriptPlayer::load(options.scriptFile, error);
+        if (!script) {
+            std::fprintf(stderr, "pendrel: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    initPlatform({options.headless, options.noPixels, options.traceFile});
+    setWindowTitle(WINDOW_TITLE);
+    seedRandom(options.seed.value_or(millisecs()));
+    singleInstanceGuard(u"Pendrel");
+    startUp(options);
+    openGameDisplay();
+    sceneIntro.setW(1);
+    sceneIntro.Prepare();
+    GameRun run(options, std::move(script));
+    run.loop();
+    stopSoundChannels();
+    run.finish();
+    shutdownPlatform();
+    return 0;
+}

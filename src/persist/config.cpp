@@ -1,0 +1,4 @@
+// The settings object.
+#include "persist/config.h"
+
+TConfig config;

@@ -1,0 +1,114 @@
+// Seams between the graphics files of the platform: the image record with its CPU pixels
+// and cached textures, the painter that turns draw commands into pixels (or nothing),
+// and the picture decoders. Private to src/platform.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/internal.h"
+
+struct SDL_Texture;
+
+// A texture made by one renderer; `generation` tells whether that renderer still exists.
+struct TextureSlot {
+    SDL_Texture* texture = nullptr;
+    unsigned generation = 0;
+};
+
+// One frame of an image: its pixels, and the textures made from them on demand.
+struct ImageFrame {
+    Pixmap pixels;
+    TextureSlot texture;      // the pixels as they are
+    TextureSlot maskTexture;  // alpha cut to 0/255 for the mask blend mode
+    int maskThreshold = -1;   // lowest texel alpha kept in maskTexture
+    bool textureStale = true;
+    bool maskStale = true;
+};
+
+struct ImageData {
+    int width = 0;
+    int height = 0;
+    int flags = 0;
+    Rgba maskColor{0, 0, 0, 255};
+    float handleX = 0;
+    float handleY = 0;
+    bool maskedOnLoad = false;  // its mask colour was cut out of a picture without alpha
+    std::vector<ImageFrame> frames;
+    ~ImageData();
+};
+
+// Everything drawImage decided about one frame, in pixels of the back buffer.
+struct DrawCommand {
+    ImageFrame* frame = nullptr;
+    bool filtered = false;
+    float left = 0, top = 0, width = 0, height = 0;  // unrotated destination rectangle
+    float centreX = 0, centreY = 0;                  // rotation centre, relative to left/top
+    float angle = 0;                                 // degrees, clockwise
+    bool flipX = false, flipY = false;
+    int blend = BLEND_MASK;
+    Rgba colour{255, 255, 255, 255};  // r, g, b clamped; a = drawing alpha · 255
+    float alpha = 1;
+};
+
+// Pixel rectangle of the back buffer.
+struct PixelRect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Turns drawing into pixels. The display owns one; --no-pixels and "no display yet" use
+// the painter that draws nothing, so drawing code never asks which one it has.
+class Painter {
+public:
+    virtual ~Painter() = default;
+    virtual void clear() = 0;
+    virtual void present(bool vsync) = 0;
+    virtual void setClip(const PixelRect& rect) = 0;
+    virtual void draw(const DrawCommand& command) = 0;
+    // The back buffer at its logical size, alpha 255; empty when there are no pixels.
+    virtual Pixmap readBack(int width, int height) = 0;
+};
+
+// Painters (painter.cpp). The renderer painter draws through an SDL renderer.
+struct SDL_Renderer;
+std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned generation);
+std::unique_ptr<Painter> makeNullPainter();
+// Frees a cached texture if its renderer still exists; called when an image dies.
+void releaseTexture(TextureSlot& slot);
+
+// Display (display.cpp): the painter in use and the renderer generation it belongs to.
+Painter& painter();
+unsigned rendererGeneration();
+// The open window, or null (headless, or no display yet); events.cpp pumps its events.
+struct SDL_Window;
+SDL_Window* displayWindow();
+// Window title for message box captions (process.cpp).
+const String& windowTitle();
+
+// Drawing state (draw.cpp): back to the defaults for a display of width × height.
+void resetDrawState(int width, int height);
+
+// Image records (image.cpp): one frame per cell of a decoded picture.
+Image makeImage(int width, int height, int flags, std::vector<Pixmap> frames);
+// The built-in small font (smallfont.cpp): one frame per character 32..126, all one size.
+Image makeSmallFont();
+
+// A decoded picture and whether its file carried an alpha channel (masking depends on it).
+struct DecodedPicture {
+    PixmapPtr pixmap;
+    bool hasAlpha = false;
+};
+
+// Decoders (codecs.cpp, codecs_bmp.cpp): bytes of a whole file → picture, or null pixmap.
+DecodedPicture decodePicture(const std::vector<uint8_t>& bytes);
+DecodedPicture decodePng(const std::vector<uint8_t>& bytes);
+DecodedPicture decodeJpeg(const std::vector<uint8_t>& bytes);
+DecodedPicture decodeBmp(const std::vector<uint8_t>& bytes);
+DecodedPicture decodeTga(const std::vector<uint8_t>& bytes);
+// Whole file named by a game file name; empty when missing or unreadable.
+std::vector<uint8_t> readWholeFile(const String& file);
+// The bytes of the one picture file starting at the stream's position, leaving the stream
+// just after it (font files embed pictures between records); empty when it is cut short.
+std::vector<uint8_t> readPictureBytes(const Stream& stream);
+// The first picture of an ICO file's bytes (codecs_bitmap.cpp).
+DecodedPicture decodeIco(const std::vector<uint8_t>& bytes);

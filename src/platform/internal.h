@@ -1,0 +1,24 @@
+// Seams between the platform's own source files. Not for use above the platform layer.
+#pragma once
+
+#include "platform/platform.h"
+
+// Clock (time.cpp): real monotonic milliseconds, or a virtual clock in headless runs.
+void initClock(bool virtualClock);
+bool clockIsVirtual();
+// Headless only: moves the virtual clock forward (waitTimer uses it).
+void advanceVirtualClock(int ms);
+
+// Audio (audio.cpp): opens the device, or a silent mixer that follows the game clock.
+void initAudio(bool headless);
+void shutdownAudio();
+// Called by waitTimer after the clock moved: a silent mixer consumes the elapsed time.
+void audioTick();
+
+// Graphics (display.cpp and friends): the painter, images and the window.
+void initGraphics(bool headless, bool noPixels);
+void shutdownGraphics();
+
+// Process (process.cpp): the trace file of debugLog.
+void openTrace(const std::string& path);
+void closeTrace();

@@ -1,0 +1,22 @@
+// Start-up and shut-down of the platform layer as a whole.
+#include "platform/internal.h"
+
+namespace {
+bool headlessRun = false;
+}
+
+void initPlatform(const PlatformConfig& config) {
+    headlessRun = config.headless;
+    initClock(config.headless);
+    if (!config.traceFile.empty()) openTrace(config.traceFile);
+    initGraphics(config.headless, config.headless && config.noPixels);
+    initAudio(config.headless);
+}
+
+void shutdownPlatform() {
+    shutdownAudio();
+    shutdownGraphics();
+    closeTrace();
+}
+
+bool isHeadless() { return headlessRun; }

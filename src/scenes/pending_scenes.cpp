@@ -1,0 +1,17 @@
+// The scene objects of the screens still to come.
+#include "scenes/pending_scenes.h"
+
+#include "app/globals.h"
+#include "ui/scene_handler.h"
+
+vexaTSceneLoadscreen sceneLoadscreen;
+vexaTSceneMainmenu sceneMainmenu;
+vexaTSceneRoadmap sceneRoadmap;
+vexaTSceneStory sceneStory;
+vexaTSceneMatch3 sceneMatch3;
+
+int vexaTSceneEmpty::Prepare() {
+    g_scene = id_;
+    sceneHandler.fade_in();
+    return 0;
+}

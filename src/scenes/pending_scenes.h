@@ -1,0 +1,48 @@
+// Scenes whose screens are not built yet: each takes over its scene id and fades in, and
+// draws nothing, so the shell and the fader can already move between all six scenes.
+#pragma once
+
+#include "ui/scene.h"
+
+class vexaTSceneEmpty : public vexaTScene {
+public:
+    explicit vexaTSceneEmpty(int id) : id_(id) {}
+    int Prepare() override;
+    int Update() override { return 0; }
+    int Leave() override { return 0; }
+
+private:
+    int id_;
+};
+
+class vexaTSceneLoadscreen : public vexaTSceneEmpty {
+public:
+    vexaTSceneLoadscreen() : vexaTSceneEmpty(SCENE_LOADSCREEN) {}
+};
+
+class vexaTSceneMainmenu : public vexaTSceneEmpty {
+public:
+    vexaTSceneMainmenu() : vexaTSceneEmpty(SCENE_MAINMENU) {}
+};
+
+class vexaTSceneRoadmap : public vexaTSceneEmpty {
+public:
+    vexaTSceneRoadmap() : vexaTSceneEmpty(SCENE_ROADMAP) {}
+};
+
+class vexaTSceneStory : public vexaTSceneEmpty {
+public:
+    vexaTSceneStory() : vexaTSceneEmpty(SCENE_STORY) {}
+};
+
+class vexaTSceneMatch3 : public vexaTSceneEmpty {
+public:
+    vexaTSceneMatch3() : vexaTSceneEmpty(SCENE_MATCH3) {}
+    int _winrun = 0;  // 1 while the level's win sequence runs
+};
+
+extern vexaTSceneLoadscreen sceneLoadscreen;
+extern vexaTSceneMainmenu sceneMainmenu;
+extern vexaTSceneRoadmap sceneRoadmap;
+extern vexaTSceneStory sceneStory;
+extern vexaTSceneMatch3 sceneMatch3;

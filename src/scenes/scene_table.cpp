@@ -1,0 +1,15 @@
+// The table from scene ids to the six scene objects.
+#include "scenes/intro.h"
+#include "scenes/pending_scenes.h"
+
+vexaTScene* sceneById(int id) {
+    switch (id) {
+    case SCENE_INTRO: return &sceneIntro;
+    case SCENE_LOADSCREEN: return &sceneLoadscreen;
+    case SCENE_MAINMENU: return &sceneMainmenu;
+    case SCENE_MATCH3: return &sceneMatch3;
+    case SCENE_ROADMAP: return &sceneRoadmap;
+    case SCENE_STORY: return &sceneStory;
+    default: return nullptr;
+    }
+}
