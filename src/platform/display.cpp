@@ -151,19 +151,22 @@ bool openDisplay(int width, int height, int depth, int hz, int) {
     return true;
 }
 
+// The desktop mode first, then the display's list; each size and rate once.
 std::vector<GraphicsMode> graphicsModes() {
     if (screen.headless) return {{1024, 768, 32, 60}};
     std::vector<GraphicsMode> modes;
     if (!screen.videoReady) return modes;
-    for (int i = 0; i < SDL_GetNumDisplayModes(0); ++i) {
-        SDL_DisplayMode mode;
-        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+    auto add = [&modes](const SDL_DisplayMode& mode) {
         GraphicsMode entry{mode.w, mode.h, 32, mode.refresh_rate};
         bool known = std::any_of(modes.begin(), modes.end(), [&](const GraphicsMode& m) {
             return m.width == entry.width && m.height == entry.height && m.hz == entry.hz;
         });
-        if (!known) modes.push_back(entry);
-    }
+        if (!known && entry.width > 0 && entry.height > 0) modes.push_back(entry);
+    };
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) add(mode);
+    for (int i = 0; i < SDL_GetNumDisplayModes(0); ++i)
+        if (SDL_GetDisplayMode(0, i, &mode) == 0) add(mode);
     return modes;
 }
 

@@ -61,7 +61,14 @@ void takeText(const char* utf8) {
     for (char16_t unit : toString16(utf8)) injectChar(unit);
 }
 
+bool windowMinimised(uint32_t windowId) {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    return window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+// Activation changes while the window is minimised are not the player's doing.
 void takeWindowEvent(const SDL_WindowEvent& event) {
+    if (windowMinimised(event.windowID)) return;
     if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) windowFocus(false);
     if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) windowFocus(true);
 }

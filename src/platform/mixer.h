@@ -31,7 +31,9 @@ public:
     void stopAll();
     // pauseChannel / resumeChannel.
     void setPaused(Channel channel, bool paused);
-    // True while the channel's sound runs: started, not paused, not ended, not stopped.
+    // True while the channel's sound runs: started, not paused, not ended, not stopped. Paused
+    // counts as not playing because the music code resumes a music channel that is not
+    // playing, and that is how a cued title starts and suspended music comes back.
     bool playing(Channel channel) const;
     // Volume 0..1 and pan -1..1, clamped; take effect with the next mixed frame.
     void setVolume(Channel channel, float volume);

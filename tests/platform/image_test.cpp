@@ -65,21 +65,6 @@ TEST_F(Images, CreatedImagesAreDynamicAndTransparent) {
     EXPECT_EQ(lockImage(nullptr, 0, true, true), nullptr);
 }
 
-TEST_F(Images, HandlesPlaceAndCentre) {
-    Image image = solidImage(9, 4, WHITE);
-    float x, y;
-    getImageHandle(image, x, y);
-    EXPECT_EQ(x + y, 0.0f);
-    midHandleImage(image);
-    getImageHandle(image, x, y);
-    EXPECT_EQ(x, 4.5f);
-    EXPECT_EQ(y, 2.0f);
-    setImageHandle(image, -3, 7.25f);
-    getImageHandle(image, x, y);
-    EXPECT_EQ(x, -3.0f);
-    EXPECT_EQ(y, 7.25f);
-}
-
 TEST_F(Images, MaskPixmapCutsOutTheColourAndAveragesItsNeighbours) {
     // Row 0: magenta, red, magenta; row 1: blue, magenta, green; row 2: all magenta.
     const Rgba M{255, 0, 255, 255};

@@ -1,0 +1,137 @@
+// The shell's per-frame order: suspension and the pause screen, the close request, the
+// debug keys, and the pointer drawn on top outside the intro and load screen.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app/shell.h"
+#include "platform/headless_fixture.h"
+#include "scenes/pending_scenes.h"
+#include "ui/input.h"
+#include "ui/scene_handler.h"
+
+namespace {
+
+class ShellFrame : public HeadlessDisplay {
+protected:
+    void SetUp() override {
+        HeadlessDisplay::SetUp();
+        resetShellGlobals();
+        sceneHandler = vexaTSceneHandler();
+        sceneMatch3._winrun = 0;
+        input = vexaTInput();
+        input._MausOK = 1;
+        flushKeys();
+        flushMouse();
+        for (int button = 1; button <= 3; ++button) mouseHit(button);
+        while (peekEvent()) pollEvent();
+        closeRequested();
+        fpsTimer = createTimer(1);
+    }
+
+    void frame() {
+        cls();
+        inputPoll();
+        debugKeys();
+        sceneFrame();
+    }
+
+    void click(int x, int y) {
+        injectMouseMove(x, y);
+        injectMouseButton(1, true);
+        injectMouseButton(1, false);
+    }
+};
+
+TEST_F(ShellFrame, LosingFocusPausesUntilAClickAfterTheResume) {
+    g_scene = SCENE_ROADMAP;
+    injectEvent(EVENT_SUSPEND);
+    frame();
+    EXPECT_EQ(g_suspended, 2);
+    EXPECT_EQ(g_pause, 1);
+    click(10, 10);
+    frame();
+    EXPECT_EQ(g_pause, 1) << "no pause screen while still suspended";
+    injectEvent(EVENT_RESUME);
+    frame();
+    EXPECT_EQ(g_suspended, 0);
+    EXPECT_EQ(g_pause, 1);
+    click(10, 10);
+    frame();
+    EXPECT_EQ(g_pause, -1);
+}
+
+TEST_F(ShellFrame, SuspensionWhilePausedIsHandledOnceRunningAgain) {
+    g_scene = SCENE_MAINMENU;
+    g_pause = 1;
+    injectEvent(EVENT_SUSPEND);
+    frame();
+    EXPECT_EQ(g_suspended, 1);
+    g_pause = -1;
+    frame();
+    EXPECT_EQ(g_suspended, 2);
+    EXPECT_EQ(g_pause, 1);
+}
+
+TEST_F(ShellFrame, NoPauseScreenInTheIntro) {
+    g_scene = SCENE_INTRO;
+    g_pause = 1;
+    click(10, 10);
+    frame();
+    EXPECT_EQ(g_pause, 1);
+}
+
+TEST_F(ShellFrame, CloseRequestEndsTheGameForNow) {
+    injectEvent(EVENT_CLOSE);
+    frame();
+    EXPECT_EQ(g_quit, 1);
+}
+
+TEST_F(ShellFrame, DebugKeysOnlyInALevelWithDebugOn) {
+    g_scene = SCENE_MATCH3;
+    sceneMatch3._winrun = 0;
+    injectKey(KEY_F1 + 2, true);
+    frame();
+    EXPECT_EQ(sceneMatch3._winrun, 0);
+    g_debug = 1;
+    frame();
+    EXPECT_EQ(sceneMatch3._winrun, 1);
+    injectKey(KEY_F1 + 2, false);
+}
+
+TEST_F(ShellFrame, FrameCounterStartsSoundWorkAfterThirtyFrames) {
+    for (int i = 0; i < 31; ++i) frame();
+    EXPECT_EQ(g_frame, 31);
+}
+
+TEST_F(ShellFrame, PointerIsDrawnOnTopExceptInIntroAndLoadScreen) {
+    mousePointer.loadPictures();
+    ASSERT_EQ(mousePointer._imgPointer.isLoaded, 1) << "run from the build folder with its data";
+    sceneHandler.FaderColor = 256;
+    sceneHandler.FaderDir = FADER_DIR_IN;
+    injectMouseMove(300, 200);
+    g_scene = SCENE_LOADSCREEN;
+    frame();
+    Pixmap hidden = grabBackBuffer();
+    g_scene = SCENE_ROADMAP;
+    frame();
+    Pixmap shown = grabBackBuffer();
+    int drawn = 0;
+    for (int y = 200; y < 232; ++y) {
+        for (int x = 300; x < 332; ++x) {
+            EXPECT_EQ(hidden.at(x, y).r + hidden.at(x, y).g + hidden.at(x, y).b, 0);
+            if (shown.at(x, y).r + shown.at(x, y).g + shown.at(x, y).b > 0) ++drawn;
+        }
+    }
+    EXPECT_GT(drawn, 30);
+    EXPECT_EQ(shown.at(299, 199).r, 0) << "the pointer's top-left corner is the pointer position";
+}
+
+TEST(DebugOverlay, FourLines) {
+    g_fps = 39;
+    std::vector<String> lines = debugOverlayLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind(u"Memory: ", 0), 0u);
+    EXPECT_EQ(lines[1], u"39 g_fps");
+}
+
+}  // namespace
