@@ -8,15 +8,18 @@
 
 #include <nlohmann/json.hpp>
 
-// Collects the time from input poll to present of every frame (waiting excluded).
+// Collects the time from input poll to present of every frame (waiting excluded), and the
+// time from the program's start to the end of its first frame.
 class FrameStats {
 public:
+    // Created when the program starts.
+    FrameStats() = default;
     void beginFrame();
     // Time between these two calls (screenshots of the harness) is not counted.
     void pause();
     void resume();
     void endFrame();
-    // "frames=… wall_ms=… frame_ms_p50=… frame_ms_p99=… peak_rss_kb=…"
+    // "frames=… wall_ms=… frame_ms_p50=… frame_ms_p99=… peak_rss_kb=… startup_ms=…"
     std::string report() const;
     int frames() const { return int(frameMs_.size()); }
 
@@ -27,6 +30,7 @@ private:
     Clock::time_point pauseStart_;
     Clock::duration paused_{};
     std::vector<double> frameMs_;
+    double startupMs_ = 0;
 };
 
 // Value at a percentile (0..100) of the samples, nearest rank; 0 for no samples.

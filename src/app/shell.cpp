@@ -124,8 +124,8 @@ void drawDebugOverlay() {
 // One run of the loop with its harness: scripted input, screenshots, frame limit, stats.
 class GameRun {
 public:
-    GameRun(const GameOptions& options, std::optional<ScriptPlayer> script)
-        : options_(options), script_(std::move(script)) {}
+    GameRun(const GameOptions& options, std::optional<ScriptPlayer> script, FrameStats& stats)
+        : options_(options), script_(std::move(script)), stats_(stats) {}
 
     void loop() {
         for (int frame = 1;; ++frame) {
@@ -172,7 +172,7 @@ private:
 
     const GameOptions& options_;
     std::optional<ScriptPlayer> script_;
-    FrameStats stats_;
+    FrameStats& stats_;
 };
 
 }  // namespace
@@ -246,6 +246,7 @@ std::vector<String> debugOverlayLines() {
 }
 
 int runGame(const std::vector<std::string>& args) {
+    FrameStats stats;
     GameOptions options = parseOptions(args);
     if (options.help) {
         std::fputs(optionsHelp().c_str(), stdout);
@@ -268,7 +269,7 @@ int runGame(const std::vector<std::string>& args) {
     openGameDisplay();
     sceneIntro.setW(1);
     sceneIntro.Prepare();
-    GameRun run(options, std::move(script));
+    GameRun run(options, std::move(script), stats);
     run.loop();
     stopSoundChannels();
     run.finish();
