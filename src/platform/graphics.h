@@ -79,11 +79,9 @@ void releaseTexture(TextureSlot& slot);
 // Display (display.cpp): the painter in use and the renderer generation it belongs to.
 Painter& painter();
 unsigned rendererGeneration();
-// The open window, or null (headless, or no display yet); events.cpp pumps its events.
+// The open window, or null (headless, or no display yet).
 struct SDL_Window;
 SDL_Window* displayWindow();
-// Window title for message box captions (process.cpp).
-const String& windowTitle();
 
 // Drawing state (draw.cpp): back to the defaults for a display of width × height.
 void resetDrawState(int width, int height);

@@ -18,6 +18,8 @@ void audioTick();
 // Graphics (display.cpp and friends): the painter, images and the window.
 void initGraphics(bool headless, bool noPixels);
 void shutdownGraphics();
+// The window title as last set; message boxes carry it as their caption.
+const String& windowTitle();
 
 // Process (process.cpp): the trace file of debugLog.
 void openTrace(const std::string& path);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <malloc.h>
 
-#include "platform/graphics.h"
+#include "platform/internal.h"
 
 namespace {
 
