@@ -9,8 +9,9 @@
 #include <fstream>
 
 #include "app/globals.h"
+#include "match3/scene_match3.h"
+#include "persist/player.h"
 #include "scenes/intro.h"
-#include "scenes/pending_scenes.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
 
@@ -74,6 +75,88 @@ nlohmann::json dumpInput() {
             {"_y", mousePointer._y}};
 }
 
+template <typename Array>
+nlohmann::json jsonArray(const Array& values) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const auto& value : values) list.push_back(value);
+    return list;
+}
+
+nlohmann::json dumpPlayer(const TSpieler& p) {
+    nlohmann::json goals = nlohmann::json::array();
+    for (const auto& row : p.itemsToDestroyData) goals.push_back(jsonArray(row));
+    return {{"StoryPage", p.StoryPage}, {"StoryLevel", p.StoryLevel}, {"StoryPoints", p.StoryPoints},
+            {"isStoryPageShow", p.isStoryPageShow}, {"isStoryFinished", p.isStoryFinished},
+            {"isStoryIntroShow", p.isStoryIntroShow}, {"isStoryOutroShow", p.isStoryOutroShow},
+            {"Level", p.Level}, {"LevelPoints", p.LevelPoints}, {"levelSelected", p.levelSelected},
+            {"gtGameType", p.gtGameType}, {"maxItemsToDestroy", p.maxItemsToDestroy},
+            {"itemsDestroyed", jsonArray(p.itemsDestroyed)}, {"itemsToDestroyData", goals},
+            {"isResume", p.isResume}, {"resumeLevel", p.resumeLevel}, {"resumePoints", p.resumePoints},
+            {"resumeGTGameType", p.resumeGTGameType}, {"resumeTime", p.resumeTime},
+            {"resumeCellMoss", jsonArray(p.resumeCellMoss)}, {"resumeCellStone", jsonArray(p.resumeCellStone)},
+            {"resumeCellDoor", jsonArray(p.resumeCellDoor)}, {"resumeItemX", jsonArray(p.resumeItemX)},
+            {"resumeItemY", jsonArray(p.resumeItemY)}, {"resumeItemA", jsonArray(p.resumeItemA)},
+            {"resumeItemKaefCol", jsonArray(p.resumeItemKaefCol)},
+            {"resumeItemsDestroyed", jsonArray(p.resumeItemsDestroyed)}, {"isAlreadySaved", p.isAlreadySaved},
+            {"isIntroDone", p.isIntroDone}, {"Name", toUtf8(p.Name)}, {"url", toUtf8(p.url)}, {"time", p.time},
+            {"isHelp", p.isHelp}, {"anzItems", p.anzItems}, {"anzMoss", p.anzMoss}, {"anzKaefer", p.anzKaefer},
+            {"skipfill", p.skipfill}, {"mover1", p.mover1}, {"mover2", p.mover2}, {"altmover1", p.altmover1},
+            {"altmover2", p.altmover2}, {"gsolved", jsonArray(p.gsolved)}, {"pu", jsonArray(p.pu)},
+            {"pusoll", jsonArray(p.pusoll)},
+            {"resumeRemoveLineIsUnlocked", p.resumeRemoveLineIsUnlocked},
+            {"resumeRemoveSameItemsIsUnlocked", p.resumeRemoveSameItemsIsUnlocked},
+            {"resumeReplaceAllItemsIsUnlocked", p.resumeReplaceAllItemsIsUnlocked},
+            {"resumeThrowExplosiveIsUnlocked", p.resumeThrowExplosiveIsUnlocked},
+            {"resumeRemoveLineIsFirstTime", p.resumeRemoveLineIsFirstTime},
+            {"resumeRemoveSameItemsIsFirstTime", p.resumeRemoveSameItemsIsFirstTime},
+            {"resumeReplaceAllItemsIsFirstTime", p.resumeReplaceAllItemsIsFirstTime},
+            {"resumeThrowExplosiveIsFirstTime", p.resumeThrowExplosiveIsFirstTime}};
+}
+
+nlohmann::json dumpCells(const vexaTSceneMatch3& m) {
+    nlohmann::json cells = nlohmann::json::array();
+    for (int c = 1; c < M3_SLOTS; ++c) {
+        if (m._CellA[c] == 0) continue;
+        cells.push_back({{"slot", c}, {"_CellA", m._CellA[c]}, {"_CellX", m._CellX[c]}, {"_CellY", m._CellY[c]},
+                         {"_cellMoss", m._cellMoss[c]}, {"_cellStone", m._cellStone[c]},
+                         {"_cellDoor", m._cellDoor[c]}, {"_cellBord", m._cellBord[c]},
+                         {"_cellGlow", m._cellGlow[c]}, {"_cellFumm", m._cellFumm[c]}, {"_cellri", m._cellri[c]},
+                         {"_cellitem", m._cellitem[c]}});
+    }
+    return cells;
+}
+
+nlohmann::json dumpItems(const vexaTSceneMatch3& m) {
+    nlohmann::json items = nlohmann::json::array();
+    for (int i = 1; i < M3_SLOTS; ++i) {
+        if (m._itemA[i] == 0) continue;
+        items.push_back({{"slot", i}, {"_itemA", m._itemA[i]}, {"_itemX", m._itemX[i]}, {"_itemY", m._itemY[i]},
+                         {"_itemCell", m._itemCell[i]}, {"_itemKaefCol", m._itemKaefCol[i]},
+                         {"_itemBef", m._itemBef[i]}, {"_Item_f", m._Item_f[i]},
+                         {"_Item_FallDynamic", m._Item_FallDynamic[i]}, {"_Item_Rumble", m._Item_Rumble[i]},
+                         {"_Item_bombspreng", m._Item_bombspreng[i]}, {"_Item_Tipp", m._Item_Tipp[i]},
+                         {"_Item_Alter", m._Item_Alter[i]}, {"_Item_New", m._Item_New[i]}});
+    }
+    return items;
+}
+
+nlohmann::json dumpMatch3(const vexaTSceneMatch3& m) {
+    return {{"_runtime", m._runtime}, {"_winrun", m._winrun}, {"_mosscount", m._mosscount},
+            {"_fummcount", m._fummcount}, {"_item_Max", m._item_Max}, {"_abwahl", m._abwahl},
+            {"_inruhe", m._inruhe}, {"_swapping", m._swapping}, {"_gt3_partner1", m._gt3_partner1},
+            {"_gt3_partner2", m._gt3_partner2}, {"_gt3_swap", m._gt3_swap}, {"_gt3_swapdir", m._gt3_swapdir},
+            {"_zugpointer", m._zugpointer}, {"_zugpointer2", m._zugpointer2}, {"_nixdo", m._nixdo},
+            {"_geholfen", m._geholfen}, {"_bonuspunkte", m._bonuspunkte}, {"_gemPoints", m._gemPoints},
+            {"_obstaclePoints", m._obstaclePoints}, {"_mossPoints", m._mossPoints}, {"_timeMode", m._timeMode},
+            {"cells", dumpCells(m)}, {"items", dumpItems(m)}};
+}
+
+nlohmann::json dumpPlayers() {
+    nlohmann::json list = nlohmann::json::array();
+    for (const TSpieler& player : players) list.push_back(dumpPlayer(player));
+    return list;
+}
+
 }  // namespace
 
 nlohmann::json dumpGameState() {
@@ -81,6 +164,8 @@ nlohmann::json dumpGameState() {
     state["sceneHandler"] = dumpSceneHandler();
     state["sceneIntro"] = dumpIntro();
     state["input"] = dumpInput();
+    state["players"] = dumpPlayers();
+    state["sceneMatch3"] = dumpMatch3(sceneMatch3);
     return state;
 }
 

@@ -36,7 +36,8 @@ private:
 // Value at a percentile (0..100) of the samples, nearest rank; 0 for no samples.
 double percentile(std::vector<double> samples, double percent);
 
-// The game state: every shell global by name, the fader and the scenes that exist.
+// The game state: every shell global by name, the fader, the scenes that exist, the nine
+// profiles and the match-3 board.
 nlohmann::json dumpGameState();
 // Writes the snapshot with sorted keys; false when the file cannot be written.
 bool writeDump(const std::string& path);

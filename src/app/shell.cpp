@@ -9,6 +9,7 @@
 #include "app/os_integration.h"
 #include "app/script.h"
 #include "app/subsystem_hooks.h"
+#include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "scenes/intro.h"
 #include "scenes/pending_scenes.h"

@@ -8,7 +8,6 @@ vexaTSceneLoadscreen sceneLoadscreen;
 vexaTSceneMainmenu sceneMainmenu;
 vexaTSceneRoadmap sceneRoadmap;
 vexaTSceneStory sceneStory;
-vexaTSceneMatch3 sceneMatch3;
 
 int vexaTSceneEmpty::Prepare() {
     g_scene = id_;

@@ -35,14 +35,7 @@ public:
     vexaTSceneStory() : vexaTSceneEmpty(SCENE_STORY) {}
 };
 
-class vexaTSceneMatch3 : public vexaTSceneEmpty {
-public:
-    vexaTSceneMatch3() : vexaTSceneEmpty(SCENE_MATCH3) {}
-    int _winrun = 0;  // 1 while the level's win sequence runs
-};
-
 extern vexaTSceneLoadscreen sceneLoadscreen;
 extern vexaTSceneMainmenu sceneMainmenu;
 extern vexaTSceneRoadmap sceneRoadmap;
 extern vexaTSceneStory sceneStory;
-extern vexaTSceneMatch3 sceneMatch3;

@@ -1,4 +1,5 @@
 // The table from scene ids to the six scene objects.
+#include "match3/scene_match3.h"
 #include "scenes/intro.h"
 #include "scenes/pending_scenes.h"
 

@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/shell.h"
+#include "match3/scene_match3.h"
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
 #include "ui/input.h"

@@ -1,0 +1,45 @@
+// The shared game state and the interim bodies of the service calls the board rules make.
+#include "app/shared_state.h"
+
+#include <algorithm>
+
+int g_powerUpBusy = 0;
+float g_boardAlpha = 0;
+float g_goalX[20] = {};
+float g_goalY[20] = {};
+vexaTBild imgColl;
+int g_playLastTick = 0;
+int g_storyPage = 0;
+
+namespace {
+int unlockedFlags[5] = {};
+int firstTimeFlags[5] = {};
+
+bool validPowerUp(int which) { return which >= 1 && which <= 4; }
+}  // namespace
+
+void playSoundEffect(int, float) {}
+void showFloatingMessage(float, float, const String&) {}
+int popupRuntime() { return 0; }
+void setStoryPage(int page) { g_storyPage = page; }
+
+int powerUpUnlocked(int which) { return validPowerUp(which) ? unlockedFlags[which] : 0; }
+int powerUpFirstTime(int which) { return validPowerUp(which) ? firstTimeFlags[which] : 0; }
+
+void setPowerUpFlags(int which, int unlocked, int firstTime) {
+    if (!validPowerUp(which)) return;
+    unlockedFlags[which] = unlocked;
+    firstTimeFlags[which] = firstTime;
+}
+
+void resetSharedState() {
+    g_powerUpBusy = 0;
+    g_boardAlpha = 0;
+    std::fill(std::begin(g_goalX), std::end(g_goalX), 0.0f);
+    std::fill(std::begin(g_goalY), std::end(g_goalY), 0.0f);
+    imgColl = vexaTBild();
+    g_playLastTick = 0;
+    g_storyPage = 0;
+    std::fill(std::begin(unlockedFlags), std::end(unlockedFlags), 0);
+    std::fill(std::begin(firstTimeFlags), std::end(firstTimeFlags), 0);
+}

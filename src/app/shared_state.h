@@ -1,0 +1,47 @@
+// Shared game state that is not the shell's own (the board alpha, the goal counter positions,
+// the power-up flag), and the calls into services that come with later subsystems: sound
+// effects, floating messages, the popup clock, the story page and the power-up flags.
+#pragma once
+
+#include "core/bild.h"
+#include "platform/platform.h"
+
+extern int g_powerUpBusy;   // 1 while a power-up or meteor animation runs
+extern float g_boardAlpha;  // alpha of the board items this frame
+extern float g_goalX[20];   // x of each item type's goal counter on the top bar
+extern float g_goalY[20];
+extern vexaTBild imgColl;   // the pointer's collision picture for hit tests on the board
+extern int g_playLastTick;  // last seen tick of playTimer
+
+// Sound numbers the board rules play.
+constexpr int SOUND_TURNUP = 5;
+constexpr int SOUND_TURNDOWN = 6;
+constexpr int SOUND_SHUFFLE = 8;
+constexpr int SOUND_HINT = 9;
+constexpr int SOUND_BOMB = 14;
+constexpr int SOUND_PUCOLLECT = 16;
+constexpr int SOUND_PUREADY = 20;
+constexpr int SOUND_EXPLOSION = 25;
+constexpr int SOUND_STONE = 35;
+constexpr int SOUND_MOSS = 40;
+constexpr int SOUND_PUNO = 45;
+
+// Plays sound effect `number` panned by the screen x of its cause (silent until the sound
+// handler exists).
+void playSoundEffect(int number, float x);
+// Shows a floating text at (x, y) that drifts up and fades (nothing until the messages exist).
+void showFloatingMessage(float x, float y, const String& text);
+// Frames the open dialog has run; 0 when no dialog is open (none can open yet).
+int popupRuntime();
+// Chooses the page the story scene shows next (kept here until the story scene exists).
+void setStoryPage(int page);
+extern int g_storyPage;
+
+// The unlock and first-time flags of the four power-ups, 1 remove-line, 2 remove-same-items,
+// 3 replace-all, 4 throw-explosive; kept here until the power-up objects exist.
+int powerUpUnlocked(int which);
+int powerUpFirstTime(int which);
+void setPowerUpFlags(int which, int unlocked, int firstTime);
+
+// Puts the shared state above back to its initial values; used by tests.
+void resetSharedState();
