@@ -1,9 +1,7 @@
 // The fonts tool: renders the game's two bitmap fonts from DejaVu TTFs with FreeType.
 // Usage: pendrel_fonts OUTPUT_FOLDER (the build folder, the game's working folder).
 // Writes data/fonts/text.zgf, data/fonts/header.zgf and contact/fonts.png for review.
-#include <cstdio>
-#include <exception>
-
+#include "common/tool_main.h"
 #include "font_file.h"
 #include "sheet.h"
 
@@ -47,20 +45,11 @@ fonts::FontStyle headerStyle() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const std::filesystem::path out = argv[1];
-    try {
+    return runDataTool(argc, argv, [](const std::filesystem::path& out) {
         const fonts::FontData text = fonts::buildFont(textStyle());
         const fonts::FontData header = fonts::buildFont(headerStyle());
         tools::writeFile(out / "data/fonts/text.zgf", fonts::encodeFontFile(text));
         tools::writeFile(out / "data/fonts/header.zgf", fonts::encodeFontFile(header));
         tools::writePng(out / "contact/fonts.png", fonts::renderSheet(text, header));
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "pendrel_fonts: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    });
 }

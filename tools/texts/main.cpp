@@ -1,10 +1,11 @@
 // The texts tool: compiles the language edition chosen at configure time into
 // data/texts/codetexts.txt. Usage: pendrel_texts OUTPUT_FOLDER (the build folder).
-#include <cstdio>
-#include <exception>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <stdexcept>
 
+#include "common/tool_main.h"
 #include "edition.h"
 
 namespace {
@@ -18,18 +19,9 @@ tools::Bytes readSource(const std::filesystem::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const std::filesystem::path out = argv[1];
-    try {
+    return runDataTool(argc, argv, [](const std::filesystem::path& out) {
         const std::set<std::string> keys = texts::readKeyList(readSource(PENDREL_TEXT_KEYS));
         const tools::Bytes file = texts::compileEdition(readSource(PENDREL_TEXT_EDITION), keys);
         tools::writeFile(out / "data/texts/codetexts.txt", file);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "pendrel_texts: %s: %s\n", PENDREL_TEXT_EDITION, error.what());
-        return 1;
-    }
-    return 0;
+    });
 }
