@@ -9,6 +9,7 @@
 #include "app/os_integration.h"
 #include "app/script.h"
 #include "app/subsystem_hooks.h"
+#include "font/game_fonts.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "scenes/intro.h"
@@ -56,7 +57,7 @@ void initialiseGame() {
     input._MausOK = 0;
     sceneHandler.FaderColor = 9;
     loadSettingsAndRoster();
-    loadFontsAtStart();
+    loadGameFonts();
     prepareFrontEndAtStart();
     lockPowerUps();
 }
@@ -119,7 +120,7 @@ void runPauseScreen() {
 
 void drawDebugOverlay() {
     std::vector<String> lines = debugOverlayLines();
-    for (size_t i = 0; i < lines.size(); ++i) drawText(lines[i], 50, 50 + 20 * float(i));
+    for (size_t i = 0; i < lines.size(); ++i) fontText.DrawText(lines[i], 50, 50 + 20 * float(i), 1, 0);
 }
 
 // One run of the loop with its harness: scripted input, screenshots, frame limit, stats.

@@ -2,11 +2,11 @@
 #include "app/subsystem_hooks.h"
 
 #include "app/globals.h"
+#include "font/game_fonts.h"
 #include "platform/platform.h"
 
 void loadLanguageFileAtStart() {}
 void loadSettingsAndRoster() {}
-void loadFontsAtStart() {}
 void prepareFrontEndAtStart() {}
 void lockPowerUps() {}
 
@@ -21,7 +21,7 @@ void jumpToLastLevel() {}
 void runSoundHandler() {}
 void drawPauseBox() {}
 
-void drawTextDebugBanner() { drawText(u"Babelfish! F6 = Texte neu laden", 0, 0); }
+void drawTextDebugBanner() { fontText.DrawText(u"Babelfish! F6 = Texte neu laden", 0, 0, 1, 0); }
 
 void reloadLanguageFile() {}
 void stopSoundChannels() {}

@@ -1,5 +1,5 @@
 // The shell's calls into subsystems that the game does not have yet (texts, settings file,
-// roster, fonts, dialogs, sound handler, power-ups). Each is one named call here, so the
+// roster, dialogs, sound handler, power-ups). Each is one named call here, so the
 // shell keeps its full order; each body is replaced when its subsystem arrives.
 #pragma once
 
@@ -7,8 +7,6 @@
 void loadLanguageFileAtStart();
 // Start-up: finds the save folder and loads the settings and the player roster.
 void loadSettingsAndRoster();
-// Start-up: loads the two bitmap fonts.
-void loadFontsAtStart();
 // Start-up: the main menu picks its background, the roadmap computes its points.
 void prepareFrontEndAtStart();
 // Start-up: locks the four power-ups.

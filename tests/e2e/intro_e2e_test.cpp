@@ -113,6 +113,17 @@ TEST_F(GameRun, WithoutDataTheGameGoesStraightToTheLoadScreen) {
     EXPECT_EQ(GameProcess::readDump(dumpFile)["g_scene"], -1);
 }
 
+TEST_F(GameRun, DamagedFontFileEndsWithABoxNamingIt) {
+    std::filesystem::path folder = game.scratch("badfont");
+    std::filesystem::create_directories(folder / "data/fonts");
+    std::ofstream(folder / "data/fonts/text.zgf", std::ios::binary) << std::string("\x41\0\0\0OUTLINE\n", 12);
+    std::string dumpFile = game.scratch("badfont.json").string();
+    GameResult result = game.run({"--headless", "--frames", "5", "--dump", dumpFile}, folder);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.errorOutput.find("data/fonts/text.zgf"), std::string::npos) << result.errorOutput;
+    EXPECT_FALSE(std::filesystem::exists(dumpFile)) << "the game ended before its first frame";
+}
+
 TEST_F(GameRun, CloseRequestEndsTheRun) {
     std::string dumpFile = game.scratch("close.json").string();
     std::string script = game.script("close.txt", "12 close\n");

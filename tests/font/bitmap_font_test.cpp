@@ -3,6 +3,7 @@
 
 #include "font/bitmap_font.h"
 #include "font/font_file_writer.h"
+#include "font/game_fonts.h"
 #include "font/text_fx.h"
 #include "platform/headless_fixture.h"
 
@@ -237,6 +238,21 @@ TEST(GeneratedFonts, LoadWithTheirLayers) {
     ASSERT_NE(header, nullptr);
     EXPECT_FALSE(header->GetBorderImage('A'));
     EXPECT_GT(header->GetFontHeight(), text->GetFontHeight());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GameFonts, TextHasBorderAndShadowHeaderOnlyFaces) {
+    loadGameFonts();
+    EXPECT_EQ(fontText.FontLoaded(), 1) << "run from the build folder with its data";
+    EXPECT_EQ(fontText.GetDrawBorder(), 1);
+    EXPECT_EQ(fontText.GetDrawShadow(), 1);
+    EXPECT_EQ(fontHeader.GetDrawBorder(), 0);
+    EXPECT_EQ(fontHeader.GetDrawShadow(), 0);
+    EXPECT_FLOAT_EQ(fontText.Kerning.GetHKerning(), 1.0f);
+    EXPECT_FLOAT_EQ(fontHeader.Kerning.GetHKerning(), 1.0f);
 }
 
 }  // namespace
