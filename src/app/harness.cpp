@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
+#include "persist/config.h"
 #include "scenes/intro.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
@@ -157,6 +158,11 @@ nlohmann::json dumpPlayers() {
     return list;
 }
 
+nlohmann::json dumpConfig() {
+    return {{"fullscreen", config.fullscreen}, {"musiklaut", config.musiklaut},
+            {"musiklautsoll", config.musiklautsoll}, {"soundlaut", config.soundlaut}, {"sprache", config.sprache}};
+}
+
 }  // namespace
 
 nlohmann::json dumpGameState() {
@@ -166,6 +172,7 @@ nlohmann::json dumpGameState() {
     state["input"] = dumpInput();
     state["players"] = dumpPlayers();
     state["sceneMatch3"] = dumpMatch3(sceneMatch3);
+    state["config"] = dumpConfig();
     return state;
 }
 

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "ui/messages.h"
+#include "ui/sound_handler.h"
+
 int g_powerUpBusy = 0;
 float g_boardAlpha = 0;
 float g_goalX[20] = {};
@@ -18,8 +21,8 @@ int firstTimeFlags[5] = {};
 bool validPowerUp(int which) { return which >= 1 && which <= 4; }
 }  // namespace
 
-void playSoundEffect(int, float) {}
-void showFloatingMessage(float, float, const String&) {}
+void playSoundEffect(int number, float x) { soundHandler.PlayS(number, x); }
+void showFloatingMessage(float x, float y, const String& text) { messageHandler.addMessage(text, x, y); }
 int popupRuntime() { return 0; }
 void setStoryPage(int page) { g_storyPage = page; }
 

@@ -13,23 +13,9 @@ extern float g_goalY[20];
 extern vexaTBild imgColl;   // the pointer's collision picture for hit tests on the board
 extern int g_playLastTick;  // last seen tick of playTimer
 
-// Sound numbers the board rules play.
-constexpr int SOUND_TURNUP = 5;
-constexpr int SOUND_TURNDOWN = 6;
-constexpr int SOUND_SHUFFLE = 8;
-constexpr int SOUND_HINT = 9;
-constexpr int SOUND_BOMB = 14;
-constexpr int SOUND_PUCOLLECT = 16;
-constexpr int SOUND_PUREADY = 20;
-constexpr int SOUND_EXPLOSION = 25;
-constexpr int SOUND_STONE = 35;
-constexpr int SOUND_MOSS = 40;
-constexpr int SOUND_PUNO = 45;
-
-// Plays sound effect `number` panned by the screen x of its cause (silent until the sound
-// handler exists).
+// Plays sound effect `number` panned by the screen x of its cause, through the sound handler.
 void playSoundEffect(int number, float x);
-// Shows a floating text at (x, y) that drifts up and fades (nothing until the messages exist).
+// Shows a floating text at (x, y) that drifts up and fades (the shared floating-message shortcut).
 void showFloatingMessage(float x, float y, const String& text);
 // Frames the open dialog has run; 0 when no dialog is open (none can open yet).
 int popupRuntime();

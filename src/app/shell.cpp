@@ -8,14 +8,18 @@
 #include "app/harness.h"
 #include "app/os_integration.h"
 #include "app/script.h"
+#include "app/shared_state.h"
 #include "app/subsystem_hooks.h"
 #include "font/game_fonts.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
+#include "persist/language_file.h"
+#include "persist/player.h"
 #include "scenes/intro.h"
 #include "scenes/pending_scenes.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
+#include "ui/sound_handler.h"
 
 namespace {
 
@@ -84,6 +88,17 @@ void openFullScreenMode() {
     g_hwnd = activeWindow();
 }
 
+void drawTextDebugBanner() { fontText.DrawText(u"Babelfish! F6 = Texte neu laden", 0, 0, 1, 0); }
+
+void pauseMusic() {
+    if (soundHandler.musicChannel) pauseChannel(soundHandler.musicChannel);
+}
+
+void stopSoundChannels() {
+    if (soundHandler.soundChannel) stopChannel(soundHandler.soundChannel);
+    if (soundHandler.musicChannel) stopChannel(soundHandler.musicChannel);
+}
+
 void handleSuspension() {
     g_suspended = 2;
     g_pause = 1;
@@ -116,6 +131,22 @@ void runPauseScreen() {
     if (g_suspended != 0 || g_pause != 1 || isFrontScene(g_scene)) return;
     drawPauseBox();
     if (input._MausFireLeft == 1) g_pause = -1;
+}
+
+// The R key in a level: story points to 0 and the power-ups locked again.
+void resetStoryPointsAndPowerUps() {
+    currentPlayer().StoryPoints = 0;
+    for (int which = 1; which <= 4; ++which) setPowerUpFlags(which, 0, powerUpFirstTime(which));
+}
+
+void addDebugPoints() {
+    currentPlayer().StoryPoints += 2000;
+    showFloatingMessage(512, 384, u"Points +2.000");
+}
+
+void jumpToLastLevel() {
+    currentPlayer().StoryLevel = 79;
+    currentPlayer().Level = 79;
 }
 
 void drawDebugOverlay() {
@@ -179,6 +210,11 @@ private:
 
 }  // namespace
 
+// Without the file the game goes on and every text shows as its "_UNDEF_" key.
+void loadLanguageFileAtStart() {
+    if (languageFile.loadFromDisk(u"data/texts/codetexts.txt", u"=") == 0)
+        notify(u"Language-File (data/texts/codetexts.txt) not found!", 1);
+}
 void startUp(const GameOptions& options) {
     createGlobals();
     checkDisplay();
@@ -234,12 +270,12 @@ void sceneFrame() {
     g_frame += 1;
     sceneHandler.fading();
     if (vexaTScene* scene = sceneById(g_scene)) scene->Update();
-    if (g_frame > 30) runSoundHandler();
+    if (g_frame > 30) soundHandler.sounds();
     runPauseScreen();
     setAlpha(1);
     if (!isFrontScene(g_scene)) mousePointer.Update();
     if (!isFrontScene(g_scene) && input._F1 == 1 && g_debug == 1) drawDebugOverlay();
-    if (g_textDebug == 1 && input._F6 == 1) reloadLanguageFile();
+    if (g_textDebug == 1 && input._F6 == 1) languageFile.reload();
 }
 
 std::vector<String> debugOverlayLines() {

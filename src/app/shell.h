@@ -14,6 +14,8 @@ int runGame(const std::vector<std::string>& args);
 // Start-up steps 4 to 9 without the display: globals, display check, texts, command line,
 // pointer, timers, settings, fonts. Called by runGame.
 void startUp(const GameOptions& options);
+// Loads "data/texts/codetexts.txt"; without it an error box, and the game goes on.
+void loadLanguageFileAtStart();
 // Opens the window or full screen as the settings say, with the icon.
 void openGameDisplay();
 // Switches between window and full screen; called by the options dialog.

@@ -2,10 +2,8 @@
 #include "app/subsystem_hooks.h"
 
 #include "app/globals.h"
-#include "font/game_fonts.h"
 #include "platform/platform.h"
 
-void loadLanguageFileAtStart() {}
 void loadSettingsAndRoster() {}
 void prepareFrontEndAtStart() {}
 void lockPowerUps() {}
@@ -14,14 +12,5 @@ void lockPowerUps() {}
 void openQuitDialog() { g_quit = 1; }
 
 void saveOnSuspend() {}
-void pauseMusic() {}
-void resetStoryPointsAndPowerUps() {}
-void addDebugPoints() {}
-void jumpToLastLevel() {}
-void runSoundHandler() {}
 void drawPauseBox() {}
 
-void drawTextDebugBanner() { fontText.DrawText(u"Babelfish! F6 = Texte neu laden", 0, 0, 1, 0); }
-
-void reloadLanguageFile() {}
-void stopSoundChannels() {}

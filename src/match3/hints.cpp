@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "ui/sound_handler.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 

@@ -3,6 +3,7 @@
 // this frame later; until then the frame runs the rules and recounts the moss.
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "ui/sound_handler.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"

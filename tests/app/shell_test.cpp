@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
+#include "app/shared_state.h"
 #include "app/shell.h"
+#include "persist/player.h"
+#include "ui/messages.h"
 #include "match3/scene_match3.h"
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
@@ -97,6 +100,26 @@ TEST_F(ShellFrame, DebugKeysOnlyInALevelWithDebugOn) {
     frame();
     EXPECT_EQ(sceneMatch3._winrun, 1);
     injectKey(KEY_F1 + 2, false);
+}
+
+TEST_F(ShellFrame, F2AddsPointsEveryFrameAndRResetsThemInALevel) {
+    resetPlayers();
+    messageHandler._listMessages.clear();
+    g_scene = SCENE_MATCH3;
+    g_debug = 1;
+    injectKey(KEY_F1 + 1, true);
+    frame();
+    frame();
+    injectKey(KEY_F1 + 1, false);
+    EXPECT_EQ(currentPlayer().StoryPoints, 4000);
+    EXPECT_EQ(messageHandler._listMessages.size(), 2u);
+    setPowerUpFlags(2, 1, 0);
+    injectKey(KEY_R, true);
+    injectKey(KEY_R, false);
+    frame();
+    EXPECT_EQ(currentPlayer().StoryPoints, 0);
+    EXPECT_EQ(powerUpUnlocked(2), 0);
+    messageHandler._listMessages.clear();
 }
 
 TEST_F(ShellFrame, FrameCounterStartsSoundWorkAfterThirtyFrames) {
