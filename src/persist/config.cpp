@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "persist/player.h"
+#include "persist/safe_write.h"
 #include "ui/input.h"
 
 namespace {
@@ -66,17 +67,9 @@ int TConfig::Reset() {
 
 int TConfig::SaveToDisk() {
     if (url.empty()) return -1;
-    String temporary = url + u".tmp";
-    try {
-        Stream stream = writeFile(temporary);
-        if (!stream) return -1;
-        writeSettings(stream);
-        closeStream(stream);
-    } catch (const StreamError&) {
-        diagLog(u"Einstellungen nicht gespeichert: " + url);
-        return -1;
-    }
-    return replaceFile(temporary, url) ? 0 : -1;
+    if (saveReplacing(url, [this](const Stream& stream) { writeSettings(stream); })) return 0;
+    diagLog(u"Einstellungen nicht gespeichert: " + url);
+    return -1;
 }
 
 void TConfig::writeSettings(const Stream& stream) const {

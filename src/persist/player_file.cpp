@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "persist/player.h"
+#include "persist/safe_write.h"
 
 namespace {
 
@@ -61,17 +62,10 @@ void TSpieler::readProfile(const Stream& s) {
 }
 
 int TSpieler::SaveToDisk() {
-    String temporary = url + u".tmp";
-    try {
-        Stream stream = writeFile(temporary);
-        if (!stream) return -1;
-        writeProfile(stream);
-        closeStream(stream);
-    } catch (const StreamError&) {
+    if (!saveReplacing(url, [this](const Stream& stream) { writeProfile(stream); })) {
         diagLog(u"Profil nicht gespeichert: " + url);
         return -1;
     }
-    if (!replaceFile(temporary, url)) return -1;
     isAlreadySaved = 1;
     return 0;
 }
