@@ -2,6 +2,7 @@
 #include "app/interface_helpers.h"
 
 #include "app/globals.h"
+#include "persist/language_file.h"
 
 String timeText(int seconds) {
     int hours = seconds / 3600;
@@ -14,6 +15,27 @@ String timeText(int seconds) {
 int chapterOfLevel(int level) { return level >= 1 && level <= 100 ? (level - 1) / 10 + 1 : -1; }
 
 int gameOfLevel(int level) { return level % 10 == 0 ? 10 : level % 10; }
+
+String levelName(int level) {
+    return languageFile.getValue(u"chapter") + u" " + intToString(chapterOfLevel(level)) + u" - " +
+           languageFile.getValue(u"game") + u" " + intToString(gameOfLevel(level));
+}
+
+// The untrimmed line is drawn; only its width is measured trimmed.
+void drawCentredLines(const String& text, TBitmapFont& font, float x, float y) {
+    std::vector<String> lines;
+    for (size_t start = 0;;) {
+        size_t end = text.find(u"%n", start);
+        lines.push_back(text.substr(start, end == String::npos ? String::npos : end - start));
+        if (end == String::npos) break;
+        start = end + 2;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        float left = x - float(font.GetTxtWidth(trim(lines[i])) / 2);
+        float top = y + float(i) * float(font.GetFontHeight()) + font.Kerning.GetVKerning();
+        font.DrawText(lines[i], left, top, 1, 0);
+    }
+}
 
 int itemPictureIndex(int type) { return type == 0 ? 3 : type; }
 
