@@ -7,7 +7,7 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     const char* name;
     const char* value;  // name of the value, or null for a switch
     const char* help;
@@ -21,8 +21,8 @@ std::optional<int> parseNumber(const std::string& text) {
     return value;
 }
 
-const std::vector<OptionSpec>& optionTable() {
-    static const std::vector<OptionSpec> table = {
+const std::vector<OptionRow>& optionTable() {
+    static const std::vector<OptionRow> table = {
         {"-v", nullptr, "show the version boxes",
          [](GameOptions& o, const std::string&) { o.versionRequests += 1; }},
         {"--headless", nullptr, "no window, no audio device; software drawing offscreen; virtual clock (25 ms a frame)",
@@ -47,9 +47,9 @@ const std::vector<OptionSpec>& optionTable() {
     return table;
 }
 
-const OptionSpec* findOption(const std::string& name) {
-    for (const OptionSpec& spec : optionTable()) {
-        if (name == spec.name) return &spec;
+const OptionRow* findOption(const std::string& name) {
+    for (const OptionRow& row : optionTable()) {
+        if (name == row.name) return &row;
     }
     return nullptr;
 }
@@ -59,12 +59,12 @@ const OptionSpec* findOption(const std::string& name) {
 GameOptions parseOptions(const std::vector<std::string>& args) {
     GameOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
-        const OptionSpec* spec = findOption(args[i]);
-        if (spec == nullptr) continue;
-        if (spec->value == nullptr) {
-            spec->apply(options, "");
+        const OptionRow* option = findOption(args[i]);
+        if (option == nullptr) continue;
+        if (option->value == nullptr) {
+            option->apply(options, "");
         } else if (i + 1 < args.size()) {
-            spec->apply(options, args[++i]);
+            option->apply(options, args[++i]);
         }
     }
     return options;
@@ -72,10 +72,10 @@ GameOptions parseOptions(const std::vector<std::string>& args) {
 
 std::string optionsHelp() {
     std::string text = "Usage: pendrel [options]\n";
-    for (const OptionSpec& spec : optionTable()) {
-        std::string left = std::string("  ") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
+    for (const OptionRow& row : optionTable()) {
+        std::string left = std::string("  ") + row.name + (row.value ? std::string(" ") + row.value : "");
         left.resize(std::max<size_t>(left.size() + 2, 18), ' ');
-        text += left + spec.help + "\n";
+        text += left + row.help + "\n";
     }
     return text;
 }
