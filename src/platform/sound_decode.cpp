@@ -52,11 +52,11 @@ Sound decodeWav(const std::vector<uint8_t>& bytes, bool loop) {
     // wrong RIFF size, which some writers leave behind, is tolerated.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     if (bytes.size() > size_t(INT_MAX)) return nullptr;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &data, &length)) return nullptr;
+    if (!source || !SDL_LoadWAV_RW(source, 1, &wavFormat, &data, &length)) return nullptr;
     if (length == 0) {
         SDL_FreeWAV(data);
         return nullptr;
@@ -64,7 +64,7 @@ Sound decodeWav(const std::vector<uint8_t>& bytes, bool loop) {
     std::vector<float> storage((length + sizeof(float) - 1) / sizeof(float));
     std::memcpy(storage.data(), data, length);
     SDL_FreeWAV(data);
-    return convertToMix(spec.format, spec.channels, spec.freq, std::move(storage), length, loop);
+    return convertToMix(wavFormat.format, wavFormat.channels, wavFormat.freq, std::move(storage), length, loop);
 }
 
 // --- Ogg Vorbis ---
