@@ -16,6 +16,8 @@ struct GameOptions {
     bool stats = false;            // print frame statistics to stderr at exit
     std::string traceFile;         // diagnostics trace lines go here
     std::string dumpFile;          // JSON snapshot of the game state at exit
+    int level = 0;                 // start in this match-3 level; 0 = the normal start
+    bool autoplay = false;         // the built-in player plays through the mouse
     bool help = false;
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/messages.h"
+#include "ui/popup.h"
 #include "ui/sound_handler.h"
 
 int g_powerUpBusy = 0;
@@ -12,6 +13,11 @@ float g_goalX[20] = {};
 float g_goalY[20] = {};
 vexaTBild imgColl;
 int g_playLastTick = 0;
+int g_inputLayer = 1;
+int g_helpPage = 1;
+int g_helpFromMenu = 0;
+int g_sliderSound = 0;
+int g_sliderMusic = 0;
 int g_storyPage = 0;
 
 namespace {
@@ -23,7 +29,7 @@ bool validPowerUp(int which) { return which >= 1 && which <= 4; }
 
 void playSoundEffect(int number, float x) { soundHandler.PlayS(number, x); }
 void showFloatingMessage(float x, float y, const String& text) { messageHandler.addMessage(text, x, y); }
-int popupRuntime() { return 0; }
+int popupRuntime() { return popupHandler.runtime; }
 void setStoryPage(int page) { g_storyPage = page; }
 
 int powerUpUnlocked(int which) { return validPowerUp(which) ? unlockedFlags[which] : 0; }
@@ -42,6 +48,10 @@ void resetSharedState() {
     std::fill(std::begin(g_goalY), std::end(g_goalY), 0.0f);
     imgColl = vexaTBild();
     g_playLastTick = 0;
+    g_inputLayer = 1;
+    g_helpPage = 1;
+    g_helpFromMenu = 0;
+    g_sliderSound = g_sliderMusic = 0;
     g_storyPage = 0;
     std::fill(std::begin(unlockedFlags), std::end(unlockedFlags), 0);
     std::fill(std::begin(firstTimeFlags), std::end(firstTimeFlags), 0);

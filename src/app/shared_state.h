@@ -12,12 +12,17 @@ extern float g_goalX[20];   // x of each item type's goal counter on the top bar
 extern float g_goalY[20];
 extern vexaTBild imgColl;   // the pointer's collision picture for hit tests on the board
 extern int g_playLastTick;  // last seen tick of playTimer
+extern int g_inputLayer;    // 1 the scene's own buttons, 2 dialog buttons
+extern int g_helpPage;      // instructions page to show, 1..7
+extern int g_helpFromMenu;  // 1 when the instructions were opened from the in-game menu
+extern int g_sliderSound;   // 1 while the effect-volume knob is dragged
+extern int g_sliderMusic;   // 1 while the music-volume knob is dragged
 
 // Plays sound effect `number` panned by the screen x of its cause, through the sound handler.
 void playSoundEffect(int number, float x);
 // Shows a floating text at (x, y) that drifts up and fades (the shared floating-message shortcut).
 void showFloatingMessage(float x, float y, const String& text);
-// Frames the open dialog has run; 0 when no dialog is open (none can open yet).
+// The popup handler's phase counter: 0 when no dialog runs.
 int popupRuntime();
 // Chooses the page the story scene shows next (kept here until the story scene exists).
 void setStoryPage(int page);

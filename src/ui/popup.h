@@ -1,0 +1,69 @@
+// The popup handler: the one open dialog (State), its opening and closing phases (runtime,
+// direction), the framed box every dialog starts with, and the per-frame dispatcher that the
+// scenes call at the end of their Update to draw the open dialog over the scene.
+#pragma once
+
+#include "core/bild.h"
+
+// Dialog ids.
+constexpr int POPUP_QUIT = 99;
+constexpr int POPUP_OPTIONS = 100;
+constexpr int POPUP_CREDITS = 101;
+constexpr int POPUP_HELP = 102;
+constexpr int POPUP_MANAGER = 103;
+constexpr int POPUP_SCORES = 104;
+constexpr int POPUP_NEWPLAYER = 105;
+constexpr int POPUP_DELETEPLAYER = 106;
+constexpr int POPUP_RESUME = 107;
+constexpr int POPUP_MAP = 108;
+constexpr int POPUP_SINGLEHELP = 109;
+constexpr int POPUP_BGSHOWEND = 110;
+constexpr int POPUP_CHAMP = 111;
+constexpr int POPUP_ROADMAPHELP = 112;
+constexpr int POPUP_INGAME = 298;
+constexpr int POPUP_NEWGAME = 432;
+constexpr int POPUP_INSTRUCTIONS = 447;
+constexpr int POPUP_LEVELOUTRO = 448;
+constexpr int POPUP_SKIP = 550;
+constexpr int POPUP_STAGE = 551;
+constexpr int POPUP_PICTUREHELP = 552;
+constexpr int POPUP_SKIPFULL = 553;
+constexpr int POPUP_STONESET = 554;
+
+// Box sizes.
+constexpr int POPUP_SIZE_SMALL = 0;
+constexpr int POPUP_SIZE_MEDIUM = 1;
+constexpr int POPUP_SIZE_BIG = 2;
+constexpr int POPUP_SIZE_MINI = 3;
+
+class vexaTPopup {
+public:
+    vexaTBild imgPopupSmall, imgPopupMedium, imgPopupBig, imgPopupMini;
+    vexaTBild imgPaperCanvas;  // paper panel
+    vexaTBild imgPopupShadow;  // full-screen shade, top-left handle
+    int State = 0;       // id of the open dialog; 0 when none
+    int direction = 0;   // 1 opening or open, 2 closing
+    int runtime = 0;     // 0 closed, 1..15 opening or closing, 16 fully open
+    int helprt = 0;      // not used
+    int hp1gfxid = 0;    // not used
+
+    virtual ~vexaTPopup() = default;
+    // Opens dialog `id` (replacing an open one) with the popup sound and an opening phase.
+    virtual int pop(int id);
+    // Draws the shade, the frame of the given size and the title key's text.
+    virtual int box(int size, const String& title, int narrow);
+    virtual int IngameOptions();
+    virtual int NewPlayer();
+    virtual int Champions();
+    virtual int NewGame();
+    virtual int Credits();
+    virtual int show_quit();
+    virtual int RoadmapHelp();
+    virtual int IngameMenu();
+    virtual int resumegame();
+    // Advances the phase and draws whichever dialog is open; called at the end of a scene's Update.
+    virtual int ingameScreenMainmenu_show();
+    virtual int showinstructions();
+};
+
+extern vexaTPopup popupHandler;
