@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/headless_fixture.h"
@@ -52,7 +53,8 @@ protected:
 };
 
 TEST_F(GamePictures, CellPicturesCoverOneRasterCell) {
-    for (const char* name : {"cell", "cellmask", "cellmark", "moss"}) expectSize(std::string("data/match3/") + name + ".png", 48, 48);
+    for (const char* name : {"cell", "cellmask", "cellmark", "moss"})
+        expectSize(std::string("data/match3/") + name + ".png", 48, 48);
     // The mask takes every point of a cell for the pointer test; moss is drawn solid when opaque.
     EXPECT_TRUE(fullyOpaque(load("data/match3/cellmask.png")));
     EXPECT_TRUE(fullyOpaque(load("data/match3/moss.png")));
@@ -73,7 +75,8 @@ TEST_F(GamePictures, ItemsSitCentredInsideTheirCell) {
         EXPECT_LE(std::abs(ink.left - (47 - ink.right)), 6) << file;  // horizontally centred
         EXPECT_LE(std::abs(ink.top - (47 - ink.bottom)), 6) << file;  // vertically centred
         if (type <= 5) {
-            EXPECT_GE(std::max(ink.right - ink.left, ink.bottom - ink.top) + 1, 38) << file << ": gems fill most of the cell";
+            EXPECT_GE(std::max(ink.right - ink.left, ink.bottom - ink.top) + 1, 38)
+                << file << ": gems fill most of the cell";
         }
     }
 }
@@ -85,8 +88,10 @@ TEST_F(GamePictures, FramePiecesStripsAndArrowsLoad) {
         EXPECT_LE(imageWidth(image), 84) << piece;  // a cell and its band on both sides at most
         EXPECT_LE(imageHeight(image), 84) << piece;
     }
-    for (int cells = 1; cells <= 11; ++cells) expectSize("data/match3/cellrow" + std::to_string(cells) + ".png", 48, 48 * cells);
-    for (int direction = 1; direction <= 4; ++direction) expectSize("data/match3/arrow" + std::to_string(direction) + ".png", 28, 28);
+    for (int cells = 1; cells <= 11; ++cells)
+        expectSize("data/match3/cellrow" + std::to_string(cells) + ".png", 48, 48 * cells);
+    for (int direction = 1; direction <= 4; ++direction)
+        expectSize("data/match3/arrow" + std::to_string(direction) + ".png", 28, 28);
 }
 
 TEST_F(GamePictures, AnimationStripsCutIntoTheirFrames) {
@@ -106,20 +111,89 @@ TEST_F(GamePictures, InterfacePicturesFitTheScreen) {
     }
 }
 
-TEST_F(GamePictures, DialogFramesAndButtonsLoadCentredOnTheScreen) {
-    // Dialog frames are drawn centred at (512, 384); their buttons sit up to 200 pixels below.
-    expectSize("data/ui/popupshadow.png", 1024, 768);
-    const Image big = load("data/ui/popupbig.png");
-    ASSERT_TRUE(big);
-    EXPECT_GE(imageHeight(big) / 2, 230);
-    EXPECT_LE(imageWidth(big), 1024);
-    for (const char* file : {"popupmedium", "popupsmall", "popupmini", "playermenu", "bar", "scores", "uitopfull",
-                             "optionstrack", "line", "bnmove2", "cb", "h", "coll", "coll2", "coll3", "niner",
-                             "helptileexpl", "helpstoneexpl", "helparrow", "buttons/button_glas",
-                             "buttons/button_holo", "buttons/next", "buttons/previous", "buttons/button_close",
-                             "buttons/button_closehover", "buttons/01_holo", "buttons/02_holo", "buttons/03_holo"}) {
-        EXPECT_TRUE(load(std::string("data/ui/") + file + ".png")) << file;
+// A point on the screen where the game draws something centred.
+struct At {
+    int x, y;
+};
+
+// The screen area a picture covers.
+struct Area {
+    int left, top, right, bottom;
+    bool holds(const Area& inner) const {
+        return inner.left >= left && inner.right <= right && inner.top >= top && inner.bottom <= bottom;
     }
+};
+
+class DialogLayout : public GamePictures {
+protected:
+    // Where a centred picture lies when drawn at (x, y), scaled horizontally by `scaleX`.
+    static Area placed(const std::string& picture, int x, int y, float scaleX = 1) {
+        const Image image = load("data/ui/" + picture + ".png");
+        EXPECT_TRUE(image) << picture;
+        const int w = int(float(imageWidth(image)) * scaleX), h = imageHeight(image);
+        return {x - w / 2, y - h / 2, x - w / 2 + w, y - h / 2 + h};
+    }
+    static Area frame(const char* size) { return placed(std::string("popup") + size, 512, 384); }
+    static Area button(int x, int y) { return placed("buttons/button_glas", x, y); }
+    static Area closeButton(int x, int y) { return placed("buttons/button_close", x, y); }
+};
+
+TEST_F(DialogLayout, SmallFrameHoldsItsQuestionsAndTheInGameMenu) {
+    const Area small = frame("small");
+    const Area close = closeButton(707, 272);
+    EXPECT_TRUE(small.holds(close));
+    EXPECT_LE(small.right - 707, 70) << "the close button sits at the top-right corner";
+    EXPECT_LE(272 - small.top, 50) << "the close button sits at the top-right corner";
+    constexpr At kButtons[] = {{407, 484}, {617, 484}, {412, 484}, {612, 484},
+                               {417, 374}, {607, 374}, {417, 454}, {607, 454}};
+    for (const At& at : kButtons) EXPECT_TRUE(small.holds(button(at.x, at.y))) << at.x << "," << at.y;
+    EXPECT_LT(button(417, 374).right, button(607, 374).left) << "menu buttons side by side stay apart";
+    EXPECT_LT(button(417, 374).bottom, button(417, 454).top) << "menu buttons above each other stay apart";
+}
+
+TEST_F(DialogLayout, MediumFrameHoldsTheSummaryChampionsAndLevelPreview) {
+    const Area medium = frame("medium");
+    EXPECT_TRUE(medium.holds(closeButton(707, medium.top + 40)));
+    EXPECT_LE(medium.right - 707, 70);
+    EXPECT_TRUE(medium.holds(button(512, 540)));  // the summary's "ok"
+    EXPECT_TRUE(medium.holds(button(512, 554)));  // the preview's "play"
+    EXPECT_LT(medium.top + 20, 274 - 30) << "the title stands above the first summary line";
+    EXPECT_TRUE(medium.holds(placed("scores", 512, 432)));
+    // The half-size board (columns 2..20, rows 2..13 of 24 px, frame band 9 px) from (250, top + 40).
+    const Area board{250 + 2 * 24 - 12 - 9, medium.top + 40 + 2 * 24 - 12 - 9, 250 + 20 * 24 + 12 + 9,
+                     medium.top + 40 + 13 * 24 + 12 + 9};
+    EXPECT_TRUE(medium.holds(board));
+    EXPECT_LE(board.bottom, button(512, 554).top) << "the largest board ends above the play button";
+}
+
+TEST_F(DialogLayout, BigFrameHoldsOptionsHelpPagesAndThePlayerList) {
+    const Area big = frame("big");
+    constexpr At kButtons[] = {{362, 594}, {662, 594}, {412, 484}, {612, 484}, {512, 586}, {312, 610},
+                               {512, 610}, {712, 610}, {323, 584}, {512, 584}, {701, 584}};
+    for (const At& at : kButtons) EXPECT_TRUE(big.holds(button(at.x, at.y))) << at.x << "," << at.y;
+    EXPECT_LT(button(312, 610).right, button(512, 610).left) << "help page buttons stay apart";
+    EXPECT_LT(button(323, 584).right, button(512, 584).left) << "player list buttons stay apart";
+    constexpr At kBoards[] = {{212, 270}, {812, 270}, {212, 465}, {812, 465}, {312, 399}, {712, 399}};
+    for (const At& at : kBoards)
+        EXPECT_TRUE(big.holds(placed("niner", at.x, at.y))) << "help board at " << at.x << "," << at.y;
+    EXPECT_TRUE(big.holds(placed("playermenu", 512, 384, 1.1f))) << "the options' paper panel";
+    EXPECT_LT(placed("playermenu", 512, 364).bottom, button(512, 584).top) << "the player list above its buttons";
+}
+
+TEST_F(GamePictures, DialogPicturesLoadCentredOnTheScreen) {
+    expectSize("data/ui/popupshadow.png", 1024, 768);
+    // The tooltip frame holds one line of text, 10 px below its top edge.
+    const Image mini = load("data/ui/popupmini.png");
+    ASSERT_TRUE(mini);
+    EXPECT_GE(imageHeight(mini), 36);
+    // clang-format off
+    const char* const kPictures[] = {
+        "popupmini", "playermenu", "bar", "scores", "uitopfull", "optionstrack", "line", "bnmove2", "cb", "h",
+        "coll", "coll2", "coll3", "niner", "helptileexpl", "helpstoneexpl", "helparrow", "buttons/button_glas",
+        "buttons/button_holo", "buttons/next", "buttons/previous", "buttons/button_close", "buttons/button_closehover",
+        "buttons/01_holo", "buttons/02_holo", "buttons/03_holo"};
+    // clang-format on
+    for (const char* file : kPictures) EXPECT_TRUE(load(std::string("data/ui/") + file + ".png")) << file;
     for (const char* file : {"waypoint-aktiv", "waypoint-inaktiv", "stage-waypoint-aktiv", "stage-waypoint-inaktiv"})
         EXPECT_TRUE(load(std::string("data/roadmap/") + file + ".png")) << file;
     // The pointer test needs every pixel of the collision pictures.
@@ -138,15 +212,17 @@ TEST_F(GamePictures, PowerUpButtonsAndScreenBarsHaveTheirSizes) {
         ASSERT_TRUE(image) << bar;
         EXPECT_EQ(imageWidth(image), 1024) << bar;
     }
-    for (const char* file : {"data/ui/scoresbar.png", "data/ui/createplayer.png", "data/match3/menu.png",
-                             "data/match3/menuhover.png"})
+    for (const char* file :
+         {"data/ui/scoresbar.png", "data/ui/createplayer.png", "data/match3/menu.png", "data/match3/menuhover.png"})
         EXPECT_TRUE(load(file)) << file;
 }
 
-TEST_F(GamePictures, BackgroundsFillTheScreen) {
-    std::vector<std::string> files{"loadbg", "menubg"};
-    for (int chapter = 1; chapter <= 8; ++chapter) files.push_back("bg" + std::to_string(chapter));
-    for (const std::string& name : files) expectSize("data/bg/" + name + ".jpg", 1024, 768);
+TEST_F(GamePictures, BackgroundsStoryPagesAndTheRoadmapFillTheScreen) {
+    std::vector<std::string> files{"bg/loadbg.jpg", "bg/menubg.jpg", "roadmap/roadmap.png"};
+    for (int chapter = 1; chapter <= 8; ++chapter) files.push_back("bg/bg" + std::to_string(chapter) + ".jpg");
+    for (int page = 1; page <= 11; ++page) files.push_back("story/story" + std::to_string(page) + ".jpg");
+    for (const std::string& name : files) expectSize("data/" + name, 1024, 768);
+    EXPECT_FALSE(load("data/story/story12.jpg")) << "the story has eleven pages";
 }
 
 TEST_F(GamePictures, EffectPicturesAreNotEmpty) {

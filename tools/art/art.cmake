@@ -1,17 +1,23 @@
-# --- Game pictures: board frame, items, match-3 interface; review sheets in contact/ ---
+# --- Game pictures: board frame, items, interface, backgrounds, roadmap, story; review sheets in contact/ ---
 file(GLOB ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/art/*.cpp)
-list(REMOVE_ITEM ART_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/art/main.cpp ${CMAKE_CURRENT_SOURCE_DIR}/art/review_main.cpp)
+list(REMOVE_ITEM ART_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/art/main.cpp ${CMAKE_CURRENT_SOURCE_DIR}/art/review_main.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/art/scenery_main.cpp)
 add_library(pendrel_art_lib STATIC ${ART_SOURCES})
-target_link_libraries(pendrel_art_lib PUBLIC pendrel_pictures_lib)
+target_link_libraries(pendrel_art_lib PUBLIC pendrel_pictures_lib pendrel_board_frame)
 # The tools run at build time, also in sanitizer builds: optimise them so the data stays quick.
 target_compile_options(pendrel_art_lib PRIVATE -O2)
 add_executable(pendrel_art ${CMAKE_CURRENT_SOURCE_DIR}/art/main.cpp)
 add_executable(pendrel_art_review ${CMAKE_CURRENT_SOURCE_DIR}/art/review_main.cpp)
-foreach(tool pendrel_art pendrel_art_review)
+add_executable(pendrel_scenery ${CMAKE_CURRENT_SOURCE_DIR}/art/scenery_main.cpp)
+foreach(tool pendrel_art pendrel_art_review pendrel_scenery)
   target_compile_options(${tool} PRIVATE -O2)
   target_link_libraries(${tool} PRIVATE pendrel_art_lib)
 endforeach()
 pendrel_generator(art pendrel_art)
+# Backgrounds, roadmap and story pages: a generator of their own, so the two run side by side.
+set(STORY_FILE ${ASSETS_DIR}/story/story.txt)
+target_compile_definitions(pendrel_scenery PRIVATE PENDREL_STORY_FILE="${STORY_FILE}")
+pendrel_generator(scenery pendrel_scenery DEPENDS ${STORY_FILE})
 # Reviews render what the other generators wrote (levels included), so they follow all of them.
 pendrel_generator(art_review pendrel_art_review DEPENDS ${DATA_OUTPUTS})
 
@@ -20,6 +26,7 @@ if(PENDREL_TESTS)
   add_executable(pendrel_art_tests ${ART_TEST_SOURCES})
   target_compile_options(pendrel_art_tests PRIVATE -O2)
   target_link_libraries(pendrel_art_tests PRIVATE pendrel_art_lib GTest::gtest GTest::gtest_main)
+  target_compile_definitions(pendrel_art_tests PRIVATE PENDREL_ASSETS_DIR="${ASSETS_DIR}")
   add_test(NAME pendrel_art_tests COMMAND pendrel_art_tests --gtest_brief=1)
   set_tests_properties(pendrel_art_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 endif()

@@ -3,68 +3,28 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <set>
-#include <utility>
 
 namespace art {
 
 namespace {
 
-constexpr int kLevelX = 32, kLevelY = 74;  // where the level picture is drawn
-constexpr int kLevelW = 960, kLevelH = 620;
-
-struct PlacedCell {
-    int x, y;  // centre on the screen
-    int piece;
-};
-
-std::vector<PlacedCell> placeCells(const std::vector<RasterCell>& cells) {
-    std::set<std::pair<int, int>> taken;
-    std::vector<PlacedCell> placed;
-    for (const RasterCell& c : cells) {
-        const int x = 48 * c.column - 16, y = 48 * c.row - 20;
-        if (x > 50 && y > 50 && taken.insert({x, y}).second) placed.push_back({x, y, 0});
-    }
-    for (PlacedCell& c : placed) {
-        auto at = [&](int dx, int dy) { return taken.count({c.x + dx * kCell, c.y + dy * kCell}) > 0; };
-        c.piece = borderPiece({at(0, -1), at(0, 1), at(-1, 0), at(1, 0), at(1, -1), at(-1, -1), at(1, 1), at(-1, 1)});
-    }
-    return placed;
-}
-
-// One vertical run of cells: its column x, top cell y and cell count.
-struct Run {
-    int x, top, count;
-};
-
-// Column strips go in per vertical run. For a column without gaps this is exactly one strip
-// from its topmost cell; a column with a gap gets one strip per run, so the tiles stay under
-// their cells instead of running through the gap and leaving the lower cells bare.
-std::vector<Run> verticalRuns(const std::vector<PlacedCell>& cells) {
-    std::set<std::pair<int, int>> byColumn;
-    for (const PlacedCell& c : cells) byColumn.insert({c.x, c.y});
-    std::vector<Run> runs;
-    for (const auto& [x, y] : byColumn) {
-        if (!runs.empty() && runs.back().x == x && runs.back().top + runs.back().count * kCell == y)
-            ++runs.back().count;
-        else
-            runs.push_back({x, y, 1});
-    }
-    return runs;
-}
-
-tools::RgbaImage levelPicture(const std::vector<PlacedCell>& cells, const FrameSet& frame) {
-    tools::RgbaImage level{kLevelW, kLevelH, std::vector<uint8_t>(size_t(kLevelW) * kLevelH * 4, 0)};
-    for (const PlacedCell& c : cells) {
-        if (!isPastedPiece(c.piece)) continue;
-        const Offset o = pasteOffset(c.piece);
-        paste(level, frame.pieces[size_t(c.piece)], c.x - 56 + o.dx, c.y - 98 + o.dy);
-    }
-    for (const Run& run : verticalRuns(cells)) {
-        for (int top = run.top, left = run.count; left > 0; top += kStripCount * kCell, left -= kStripCount)
-            paste(level, frame.strips[size_t(std::min(left, kStripCount))], run.x - 56, top - 98);
+// The level picture: pieces and strips pasted as copies in the game's order.
+tools::RgbaImage levelPicture(const std::vector<boardframe::FrameDraw>& plan, const FrameSet& frame) {
+    using boardframe::FrameDraw;
+    tools::RgbaImage level{boardframe::kLevelWidth, boardframe::kLevelHeight,
+                           std::vector<uint8_t>(size_t(boardframe::kLevelWidth) * boardframe::kLevelHeight * 4, 0)};
+    for (const FrameDraw& step : plan) {
+        if (step.kind == FrameDraw::kPastedPiece) paste(level, frame.pieces[size_t(step.picture)], step.x, step.y);
+        if (step.kind == FrameDraw::kStrip) paste(level, frame.strips[size_t(step.picture)], step.x, step.y);
     }
     return level;
+}
+
+// Every cell of the raster from file row 3 (row 2 lies under the top bar).
+std::vector<std::string> fullBoard() {
+    std::vector<std::string> rows(12, std::string(19, '#'));
+    rows[0].clear();
+    return rows;
 }
 
 }  // namespace
@@ -107,16 +67,40 @@ void blendOver(tools::RgbaImage& target, const tools::RgbaImage& source, int x, 
 
 void renderBoard(tools::RgbaImage& screen, const std::vector<RasterCell>& cells, const FrameSet& frame,
                  const std::vector<tools::RgbaImage>& gems) {
-    const std::vector<PlacedCell> placed = placeCells(cells);
-    for (const PlacedCell& c : placed) {
-        if (c.piece > 0 && !isPastedPiece(c.piece))
-            blendOver(screen, frame.pieces[size_t(c.piece)], c.x - 42, c.y - 42);
+    const std::vector<boardframe::PlacedCell> placed = boardframe::placeCells(cells);
+    const std::vector<boardframe::FrameDraw> plan = boardframe::framePlan(placed);
+    for (const boardframe::FrameDraw& step : plan) {
+        if (step.kind == boardframe::FrameDraw::kLivePiece)
+            blendOver(screen, frame.pieces[size_t(step.picture)], step.x, step.y);
     }
-    blendOver(screen, levelPicture(placed, frame), kLevelX, kLevelY);
+    blendOver(screen, levelPicture(plan, frame), boardframe::kLevelX, boardframe::kLevelY);
     for (size_t i = 0; i < placed.size() && !gems.empty(); ++i) {
         const tools::RgbaImage& gem = gems[(i * 7 + size_t(placed[i].x / 48)) % gems.size()];
         blendOver(screen, gem, placed[i].x - gem.width / 2, placed[i].y - gem.height / 2);
     }
+}
+
+const std::vector<SampleBoard>& sampleBoards() {
+    static const std::vector<SampleBoard> boards{
+        {"islands", {"", " ###    ##      ##", " ###    ##      ##", " ###", "          ###", "   ##     ###  ##",
+                     "  ####    ###  ##", "  ####", "   ##       ##", "            ##"}, true},
+        {"staircase", {"", " ###", " #####", "   #####", "     #####", "       #####", "         ####    ##",
+                       "           ##    ##", "           ##   ###", "                ###", "               ####",
+                       "               ####"}, true},
+        {"ring", {"", "  #######", "  #######  ########", "  ##   ##  ########", "  ##   ##  ##  ####",
+                  "  ##   ##  ##  ####", "  #######  ########", "  #######  ########"}, true},
+        {"notches", {"", " ##  ##  ####", " ##  ##  ####", " ############", " ############", " ####  ######",
+                     " ####  ######", " ############", " ############", "   ##  ##  ##", "   ##  ##  ##"}, true},
+        {"odd", {"", "   ## ##     ####", "   #####     ####", " #######   ########", " #######   ########",
+                 "   ###       ##  ##", "   ###       ##  ##", "  #####", "  #####   #########", "  #####   #########",
+                 "  ## ##   ###    ##"}, true},
+        {"full", fullBoard(), true},
+        // Single cells, runs one cell wide or high, cells touching only at a corner, a staircase
+        // of one-cell steps, a hole one cell high.
+        {"limits", {"", " #   ##      #", "     ##      #", "  #          ####", "   #", "  ###   ##   ##",
+                    "          ##   ##", "   #         ##", "   #", "  ######", "  #  ##", "  ######"}, false},
+    };
+    return boards;
 }
 
 std::vector<RasterCell> boardFromText(const std::vector<std::string>& rows) {

@@ -1,6 +1,6 @@
-// Renders boards the way the match-3 scene builds and draws them: cells on the
-// 48-pixel raster, border pieces chosen from the neighbours, pieces and column
-// strips pasted into the 960x620 level picture, live pieces drawn under it.
+// Renders boards the way the match-3 scene builds and draws them, following the
+// shared frame model's drawing steps: live pieces on the screen, pieces and column
+// strips pasted into the 960x620 level picture drawn over them.
 #pragma once
 
 #include <array>
@@ -12,10 +12,7 @@
 
 namespace art {
 
-// A cell by its level-file column (1..20) and row (1..13).
-struct RasterCell {
-    int column, row;
-};
+using boardframe::RasterCell;
 
 // The frame pictures as the game loads them: index 0 unused.
 struct FrameSet {
@@ -35,6 +32,16 @@ void renderBoard(tools::RgbaImage& screen, const std::vector<RasterCell>& cells,
 
 // A 1024x768 night-blue screen to render boards on.
 tools::RgbaImage backdrop();
+
+// A review board drawn as text (see boardFromText) and whether the border pieces frame it.
+struct SampleBoard {
+    const char* name;
+    std::vector<std::string> rows;
+    bool framed;
+};
+// Shapes that show the frame at work: islands, staircases, rings, notches, a full board; and
+// `limits`, the shapes the piece rules cannot frame.
+const std::vector<SampleBoard>& sampleBoards();
 
 // Cells of a board drawn as text: '#' a cell, anything else none; the first line is file row 2,
 // the first character file column 2.

@@ -28,34 +28,6 @@ std::vector<tools::RgbaImage> gemPictures() {
     return gems;
 }
 
-struct SampleBoard {
-    const char* name;
-    std::vector<std::string> rows;
-};
-
-// Shapes that stress the frame within what the piece rules can frame: islands, steps,
-// holes, notches, a full board. Every run is at least two cells wide.
-const std::vector<SampleBoard>& sampleBoards() {
-    static const std::vector<SampleBoard> boards{
-        {"islands", {"", " ###    ##      ##", " ###    ##      ##", " ###", "          ###", "   ##     ###  ##",
-                     "  ####    ###  ##", "  ####", "   ##       ##", "            ##"}},
-        {"staircase", {"", " ###", " #####", "   #####", "     #####", "       #####", "         #####",
-                       "           ####", "             ##"}},
-        {"ring", {"", "  #######", "  #######", "  ##   ##", "  ##   ##", "  ##   ##", "  #######",
-                  "  #######", "", "            ######", "            ##  ##", "            ######", "            ######"}},
-        {"notches", {"", " ##  ##  ####", " ##  ##  ####", " ############", " ############", " ####  ######",
-                     " ####  ######", " ############", " ############", "   ##  ##  ##", "   ##  ##  ##"}},
-        {"full", {"###################", "###################", "###################", "###################",
-                  "###################", "###################", "###################", "###################",
-                  "###################", "###################", "###################"}},
-        // Shapes the piece rules leave open: single cells, runs one cell wide, cells touching
-        // only at a corner, a staircase stepping one cell per row, a hole one cell high.
-        {"limits", {"", " #   ##      #", "     ##      #", "  #          ####", "   #", "  ###   ##   ##",
-                    "          ##   ##", "   #         ##", "   #", "  ######", "  #  ##", "  ######"}},
-    };
-    return boards;
-}
-
 // Cells of a level file: 260 little-endian int32 values, a cell where value + 1 lies in 1..98.
 std::vector<RasterCell> levelCells(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -104,6 +76,7 @@ void writeBoardReviews(const std::filesystem::path& out) {
         if (!std::filesystem::exists(file)) continue;
         tools::RgbaImage screen = backdrop();
         renderBoard(screen, levelCells(file), frame, gems);
+        tools::writePng(dir / file.filename().replace_extension(".png"), screen);
         levels.push_back(shrink(screen, 4));
     }
     if (!levels.empty()) tools::writePng(dir / "levels.png", tileSheet(levels, 10, 260, 196));

@@ -10,6 +10,7 @@
 #include "pictures/canvas.h"
 #include "pictures/gems.h"
 #include "pictures/paint.h"
+#include "roadmap.h"
 #include "sets.h"
 
 namespace art {
@@ -39,24 +40,42 @@ tools::RgbaImage solid(int width, int height, Colour colour, double alpha) {
     return canvas.pixels();
 }
 
-// A pill-shaped button face; `body` tints the glass, `lit` brightens it for hover.
-tools::RgbaImage buttonFace(int width, int height, Colour body, double lit) {
-    Canvas canvas(width, height);
-    cairo_t* cr = canvas.cr();
-    pictures::roundedRect(cr, 3, 3, width - 6, height - 6, (height - 6) / 2.0);
-    Pattern fill(cairo_pattern_create_linear(0, 3, 0, height - 3));
+// A pill-shaped glass face filling (x, y, width, height); `body` tints the glass, `lit` brightens it.
+void paintButtonFace(cairo_t* cr, double x, double y, double width, double height, Colour body, double lit) {
+    pictures::roundedRect(cr, x, y, width, height, height / 2.0);
+    Pattern fill(cairo_pattern_create_linear(0, y, 0, y + height));
     pictures::addStop(fill.get(), 0.0, pictures::mix(body, palette::cream, 0.35 + lit), 0.95);
     pictures::addStop(fill.get(), 0.5, body, 0.92);
     pictures::addStop(fill.get(), 1.0, pictures::mix(body, palette::skyTop, 0.5), 0.95);
     cairo_set_source(cr, fill.get());
     cairo_fill_preserve(cr);
-    Pattern gold = pictures::goldGradient(0, 3, 0, height - 3);
+    Pattern gold = pictures::goldGradient(0, y, 0, y + height);
     cairo_set_source(cr, gold.get());
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
-    pictures::roundedRect(cr, 10, 6, width - 20, (height - 12) / 2.0, (height - 12) / 4.0);
+    pictures::roundedRect(cr, x + 7, y + 3, width - 14, height / 2.0 - 3, (height / 2.0 - 3) / 2.0);
     pictures::setColour(cr, palette::cream, 0.18);  // gloss
     cairo_fill(cr);
+}
+
+// The glass bar behind the selected row of the player list.
+tools::RgbaImage rowBar(int width, int height) {
+    Canvas canvas(width, height);
+    paintButtonFace(canvas.cr(), 3, 3, width - 6, height - 6, palette::goldDeep, 0.1);
+    return canvas.pixels();
+}
+
+// A text button. The game writes the caption 22 px above the picture's centre, top-aligned,
+// so the caption's letters sit about 12 px above the centre: the face is raised to match,
+// and the picture's lower part holds only the face's soft shadow.
+tools::RgbaImage captionButton(Colour body) {
+    constexpr int kWidth = 168, kHeight = 64, kFaceTop = 2, kFaceHeight = 36;
+    Canvas canvas(kWidth, kHeight);
+    cairo_t* cr = canvas.cr();
+    pictures::roundedRect(cr, 8, kFaceTop + 6, kWidth - 16, kFaceHeight, kFaceHeight / 2.0);
+    cairo_set_source_rgba(cr, 0.02, 0.01, 0.04, 0.35);
+    cairo_fill(cr);
+    paintButtonFace(cr, 3, kFaceTop, kWidth - 6, kFaceHeight, body, 0.0);
     return canvas.pixels();
 }
 
@@ -210,36 +229,20 @@ tools::RgbaImage holoLayer(int layer) {
     return canvas.pixels();
 }
 
-tools::RgbaImage waypoint(int size, bool active, bool stage) {
-    Canvas canvas(size, size);
-    cairo_t* cr = canvas.cr();
-    const double c = size / 2.0, r = c - 5;
-    if (active) pictures::paintGlow(cr, {c, c}, c, palette::glow, 0.7);
-    cairo_arc(cr, c, c, r * 0.8, 0, 2 * M_PI);
-    Pattern fill(cairo_pattern_create_radial(c - r * 0.3, c - r * 0.3, 1, c, c, r));
-    pictures::addStop(fill.get(), 0.0, active ? palette::goldLight : Colour{0.6, 0.58, 0.62});
-    pictures::addStop(fill.get(), 1.0, active ? palette::goldDeep : Colour{0.25, 0.22, 0.30});
-    cairo_set_source(cr, fill.get());
-    cairo_fill_preserve(cr);
-    pictures::setColour(cr, palette::outline);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    if (stage) pictures::paintGem(cr, pictures::Gem::Ruby, {c, c}, r * 0.45);
-    return canvas.pixels();
-}
-
 }  // namespace
 
 void writeInterfacePictures(const std::filesystem::path& out) {
     const std::filesystem::path ui = out / "data/ui", buttons = ui / "buttons";
-    tools::writePng(ui / "popupbig.png", panel(760, 520, 28));
-    tools::writePng(ui / "popupmedium.png", panel(640, 440, 26));
-    tools::writePng(ui / "popupsmall.png", panel(520, 280, 24));
-    tools::writePng(ui / "popupmini.png", panel(300, 100, 16));
+    // Frames are drawn centred on the screen; the dialogs place their close button 40 px below
+    // the top edge at x 707, near the top-right corner of the small and medium frames.
+    tools::writePng(ui / "popupbig.png", panel(820, 560, 28));     // help boards reach x 122..902, buttons y 636
+    tools::writePng(ui / "popupmedium.png", panel(500, 480, 26));  // level preview board, win summary button y 566
+    tools::writePng(ui / "popupsmall.png", panel(500, 304, 24));   // close at (707, 272), buttons down to y 510
+    tools::writePng(ui / "popupmini.png", panel(240, 40, 14));     // tooltip: one line of text from y + 10
     tools::writePng(ui / "popupshadow.png", solid(1024, 768, palette::skyTop, 0.55));
-    tools::writePng(ui / "playermenu.png", panel(600, 420, 22));
-    tools::writePng(ui / "bar.png", buttonFace(520, 34, palette::goldDeep, 0.1));
-    tools::writePng(ui / "scores.png", panel(560, 320, 18));
+    tools::writePng(ui / "playermenu.png", panel(600, 360, 22));  // at (512, 364), clear of the buttons at y 584
+    tools::writePng(ui / "bar.png", rowBar(520, 24));
+    tools::writePng(ui / "scores.png", panel(440, 340, 18));  // at (512, 432) inside the medium frame
     tools::writePng(ui / "uitopfull.png", panel(1024, 88, 18));
     tools::writePng(ui / "optionstrack.png", track(300, 20));
     tools::writePng(ui / "line.png", track(400, 6));
@@ -253,8 +256,8 @@ void writeInterfacePictures(const std::filesystem::path& out) {
     tools::writePng(ui / "helptileexpl.png", helpBurst(palette::glow));
     tools::writePng(ui / "helpstoneexpl.png", helpBurst({0.85, 0.84, 0.82}));
     tools::writePng(ui / "helparrow.png", helpArrow());
-    tools::writePng(buttons / "button_glas.png", buttonFace(220, 52, palette::panel, 0.0));
-    tools::writePng(buttons / "button_holo.png", buttonFace(220, 52, {0.10, 0.36, 0.46}, 0.0));
+    tools::writePng(buttons / "button_glas.png", captionButton(palette::panel));
+    tools::writePng(buttons / "button_holo.png", captionButton({0.10, 0.36, 0.46}));
     tools::writePng(buttons / "next.png", arrowButton(true));
     tools::writePng(buttons / "previous.png", arrowButton(false));
     tools::writePng(buttons / "button_close.png", closeButton(44, 0.0));
@@ -262,10 +265,10 @@ void writeInterfacePictures(const std::filesystem::path& out) {
     for (int layer = 0; layer < 3; ++layer)
         tools::writePng(buttons / ("0" + std::to_string(layer + 1) + "_holo.png"), holoLayer(layer));
     const std::filesystem::path roadmap = out / "data/roadmap";
-    tools::writePng(roadmap / "waypoint-aktiv.png", waypoint(28, true, false));
-    tools::writePng(roadmap / "waypoint-inaktiv.png", waypoint(28, false, false));
-    tools::writePng(roadmap / "stage-waypoint-aktiv.png", waypoint(44, true, true));
-    tools::writePng(roadmap / "stage-waypoint-inaktiv.png", waypoint(44, false, true));
+    tools::writePng(roadmap / "waypoint-aktiv.png", waypointPicture(28, true, false));
+    tools::writePng(roadmap / "waypoint-inaktiv.png", waypointPicture(28, false, false));
+    tools::writePng(roadmap / "stage-waypoint-aktiv.png", waypointPicture(44, true, true));
+    tools::writePng(roadmap / "stage-waypoint-inaktiv.png", waypointPicture(44, false, true));
 }
 
 }  // namespace art

@@ -1,5 +1,5 @@
-// The art tool: draws the game's board, interface and effect pictures into the
-// data folder.
+// The art tool: draws the game's board, interface, effect and power-up pictures
+// into the data folder.
 // Usage: pendrel_art OUTPUT_FOLDER (the build folder, the game's working folder).
 #include "common/tool_main.h"
 #include "sets.h"
@@ -10,7 +10,6 @@ int main(int argc, char** argv) {
         art::writeMatch3Interface(out);
         art::writeEffectPictures(out);
         art::writeInterfacePictures(out);
-        art::writeBackgrounds(out);
         art::writePowerUpAndBarPictures(out);
     });
 }

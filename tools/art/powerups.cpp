@@ -26,12 +26,7 @@ constexpr double kMid = kButton / 2.0;
 enum class Kind { RemoveLine, RemoveSameItems, ReplaceAllItems, ThrowExplosive };
 
 void paintBomb(cairo_t* cr, Point at, double r) {
-    cairo_arc(cr, at.x, at.y, r, 0, 2 * M_PI);
-    Pattern body(cairo_pattern_create_radial(at.x - r * 0.4, at.y - r * 0.4, 1, at.x, at.y, r));
-    pictures::addStop(body.get(), 0.0, {0.45, 0.43, 0.55});
-    pictures::addStop(body.get(), 1.0, {0.05, 0.04, 0.08});
-    cairo_set_source(cr, body.get());
-    cairo_fill(cr);
+    pictures::paintBall(cr, at, r, {0.45, 0.43, 0.55}, {0.05, 0.04, 0.08});
     pictures::paintSparkle(cr, {at.x + r * 0.8, at.y - r * 1.0}, r * 0.5);
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "common/board_frame.h"
+
 namespace levels {
 
 namespace {
@@ -214,6 +216,21 @@ void checkGoals(const LevelSource& level) {
     }
 }
 
+// The border pieces are chosen by fixed neighbour rules that cannot frame every shape (single
+// cells, runs one cell wide or high, cells touching only at a corner, staircases of one-cell
+// steps); the frame is built as the game builds it and must match the board's outline.
+void checkFrameCloses(const LevelSource& level) {
+    std::vector<boardframe::RasterCell> cells;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            if (isCell(level, row, column)) cells.push_back({column, row});
+        }
+    }
+    if (const auto fault = boardframe::findFrameFault(cells)) {
+        throw LevelError(atPosition(level, fault->at.row, fault->at.column, fault->reason));
+    }
+}
+
 }  // namespace
 
 void checkLevel(const LevelSource& level) {
@@ -227,6 +244,7 @@ void checkLevel(const LevelSource& level) {
     checkBlocksBreakable(level);
     checkIntroductions(level);
     checkGoals(level);
+    checkFrameCloses(level);
 }
 
 }  // namespace levels

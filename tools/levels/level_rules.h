@@ -1,6 +1,6 @@
 // The rules every level must keep: board shape limits that the game's item slots,
-// falling refills and column pictures rely on, when obstacles may first appear,
-// and how the goal counts must relate to the colours the game produces.
+// falling refills, column pictures and frame pieces rely on, when obstacles may first
+// appear, and how the goal counts must relate to the colours the game produces.
 #pragma once
 
 #include "level_source.h"

@@ -2,11 +2,18 @@
 # The compiler refuses a level that breaks a rule, naming file, row and column, and
 # draws build/contact/levels.png, the review sheet of every board.
 set(LEVEL_SOURCES_DIR ${ASSETS_DIR}/levels)
+
+# The board frame model, shared with the picture tool that renders boards by it; it runs
+# over every level at build time, so it is optimised in every build.
+add_library(pendrel_board_frame STATIC common/board_frame.cpp)
+target_link_libraries(pendrel_board_frame PUBLIC pendrel_tools_common)
+target_compile_options(pendrel_board_frame PRIVATE -O2)
+
 file(GLOB LEVEL_SOURCES CONFIGURE_DEPENDS ${LEVEL_SOURCES_DIR}/*.txt)
 
 add_library(pendrel_levels_lib STATIC
   levels/level_source.cpp levels/level_rules.cpp levels/level_files.cpp levels/overview.cpp)
-target_link_libraries(pendrel_levels_lib PUBLIC pendrel_tools_common)
+target_link_libraries(pendrel_levels_lib PUBLIC pendrel_tools_common pendrel_board_frame)
 add_executable(pendrel_levels levels/main.cpp)
 target_link_libraries(pendrel_levels PRIVATE pendrel_levels_lib)
 target_compile_definitions(pendrel_levels PRIVATE PENDREL_LEVEL_SOURCES="${LEVEL_SOURCES_DIR}")

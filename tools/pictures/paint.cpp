@@ -53,6 +53,16 @@ void paintGlow(cairo_t* cr, Point centre, double radius, Colour colour, double a
     cairo_fill(cr);
 }
 
+void paintBall(cairo_t* cr, Point centre, double radius, Colour light, Colour dark) {
+    cairo_arc(cr, centre.x, centre.y, radius, 0, 2 * M_PI);
+    Pattern body(
+        cairo_pattern_create_radial(centre.x - radius * 0.4, centre.y - radius * 0.4, 1, centre.x, centre.y, radius));
+    addStop(body.get(), 0.0, light);
+    addStop(body.get(), 1.0, dark);
+    cairo_set_source(cr, body.get());
+    cairo_fill(cr);
+}
+
 void paintSparkle(cairo_t* cr, Point at, double size) {
     paintGlow(cr, at, size * 1.2, palette::cream, 0.8);
     const double waist = size * 0.18;

@@ -36,6 +36,9 @@ Pattern goldGradient(double x0, double y0, double x1, double y1);
 // A soft round light of `colour` fading to nothing at `radius` (additive feel).
 void paintGlow(cairo_t* cr, Point centre, double radius, Colour colour, double alpha);
 
+// A ball of `radius` lit from the top left: `light` at its highlight, `dark` at its rim.
+void paintBall(cairo_t* cr, Point centre, double radius, Colour light, Colour dark);
+
 // A four-pointed white glint with a soft halo, `size` px from centre to tip.
 void paintSparkle(cairo_t* cr, Point at, double size);
 

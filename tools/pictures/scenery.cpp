@@ -16,23 +16,6 @@ void paintSky(cairo_t* cr, double width, double height) {
     paintGlow(cr, {width * 0.1, -height * 0.1}, width * 0.6, palette::glowCore, 0.10);
 }
 
-namespace {
-
-// A small linear congruential generator: fixed, portable, repeatable.
-class Scatter {
-public:
-    explicit Scatter(unsigned seed) : m_state(seed) {}
-    double next() {
-        m_state = m_state * 1664525u + 1013904223u;
-        return double(m_state >> 8) / double(1u << 24);
-    }
-
-private:
-    unsigned m_state;
-};
-
-}  // namespace
-
 void paintStars(cairo_t* cr, double width, double height, int count, unsigned seed) {
     Scatter scatter(seed);
     for (int i = 0; i < count; ++i) {
@@ -64,17 +47,12 @@ void paintFallingStar(cairo_t* cr, Point head, double length) {
     paintGlow(cr, head, 14, palette::glowCore, 0.8);
 }
 
-namespace {
-
-// The top edge of a hill range: a sum of slow waves around `base`.
 double ridge(double x, double base, double amplitude, double phase) {
-    return base - amplitude * (0.62 * std::sin(x * 0.0055 + phase) +
-                               0.30 * std::sin(x * 0.013 + phase * 2.3) +
+    return base - amplitude * (0.62 * std::sin(x * 0.0055 + phase) + 0.30 * std::sin(x * 0.013 + phase * 2.3) +
                                0.08 * std::sin(x * 0.031 + phase * 0.7));
 }
 
-void paintRange(cairo_t* cr, double width, double height, double base, double amplitude,
-                double phase, Colour colour) {
+void paintRange(cairo_t* cr, double width, double height, double base, double amplitude, double phase, Colour colour) {
     cairo_new_path(cr);
     cairo_move_to(cr, 0, height);
     for (double x = 0; x <= width; x += 4) {
@@ -99,8 +77,6 @@ void paintRange(cairo_t* cr, double width, double height, double base, double am
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
 }
-
-}  // namespace
 
 void paintHills(cairo_t* cr, double width, double height, double horizon) {
     const double depth = height - horizon;

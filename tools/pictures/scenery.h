@@ -17,6 +17,28 @@ void paintStars(cairo_t* cr, double width, double height, int count, unsigned se
 // A falling star whose head is at `head`, its tail trailing up and to the right.
 void paintFallingStar(cairo_t* cr, Point head, double length);
 
+// A small linear congruential generator: fixed, portable, repeatable.
+class Scatter {
+public:
+    explicit Scatter(unsigned seed) : m_state(seed) {}
+    // The next value in [0, 1).
+    double next() {
+        m_state = m_state * 1664525u + 1013904223u;
+        return double(m_state >> 8) / double(1u << 24);
+    }
+    // The next value in [from, to).
+    double between(double from, double to) { return from + (to - from) * next(); }
+
+private:
+    unsigned m_state;
+};
+
+// The top edge of a range of hills: slow waves of `amplitude` around `base`.
+double ridge(double x, double base, double amplitude, double phase);
+
+// One range of hills below its ridge, shaded downwards, with warm rim light on the ridge.
+void paintRange(cairo_t* cr, double width, double height, double base, double amplitude, double phase, Colour colour);
+
 // Three ranges of hills from the horizon at `horizon` down to the bottom edge.
 void paintHills(cairo_t* cr, double width, double height, double horizon);
 

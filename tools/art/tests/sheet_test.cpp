@@ -24,5 +24,16 @@ TEST(Sheets, GridGrowsByRowsAndShrinksLargePictures) {
     EXPECT_EQ(sheet.pixels[(size_t(40) * 200 + 50) * 4], 255);  // the first picture, shrunk into its cell
 }
 
+TEST(Sheets, FileNamesSortByTheValueOfTheirNumbers) {
+    EXPECT_TRUE(naturalLess("story2.jpg", "story10.jpg"));
+    EXPECT_FALSE(naturalLess("story10.jpg", "story2.jpg"));
+    EXPECT_TRUE(naturalLess("bg8.jpg", "loadbg.jpg"));
+    EXPECT_TRUE(naturalLess("item1-9.png", "item1-10.png"));
+    EXPECT_TRUE(naturalLess("cell", "cellmask"));
+    EXPECT_FALSE(naturalLess("cell", "cell"));
+    EXPECT_TRUE(naturalLess("a007", "a12"));
+    EXPECT_TRUE(naturalLess("a99999999999999999999999", "a100000000000000000000000"));  // beyond any integer
+}
+
 }  // namespace
 }  // namespace art

@@ -56,8 +56,10 @@ TEST(LevelRules, AColumnIsOneUnbrokenRun) {
     put(separate, 12, 6, 'o');
     EXPECT_NE(refusal(separate).find("row 12 column 6:"), std::string::npos);
     auto lowered = blockMap();
-    put(lowered, 3, 7, '.');
-    put(lowered, 9, 7, 'o');
+    for (int column : {7, 8}) {
+        put(lowered, 3, column, '.');
+        put(lowered, 9, column, 'o');
+    }
     EXPECT_EQ(refusal(lowered), "") << "a run may start and end on any row";
 }
 
@@ -65,6 +67,7 @@ TEST(LevelRules, AtMostElevenCellsInAColumn) {
     auto map = blockMap();
     for (int row = 3; row <= 13; ++row) {
         put(map, row, 10, 'o');
+        put(map, row, 11, 'o');
     }
     EXPECT_EQ(refusal(map), "");
     put(map, 2, 10, 'o');
@@ -102,13 +105,17 @@ TEST(LevelRules, DoorBlocksStartWithChapterThree) {
 TEST(LevelRules, EveryMossCellCanBeCoveredByARowOfThree) {
     auto map = blockMap();
     put(map, 3, 10, 'm');
+    put(map, 3, 11, 'o');
     put(map, 4, 10, 'o');
+    put(map, 4, 11, 'o');
     EXPECT_EQ(refusal(map),
               "test.txt row 3 column 10: no row of three can ever cover this moss cell");
     put(map, 5, 10, 'o');
+    put(map, 5, 11, 'o');
     EXPECT_EQ(refusal(map), "") << "a column of three reaches it";
     auto sideways = blockMap();
     put(sideways, 5, 9, 'm');
+    put(sideways, 6, 9, 'o');
     EXPECT_EQ(refusal(sideways), "") << "a line of three across reaches it";
 }
 
@@ -161,6 +168,47 @@ TEST(LevelRules, GoalsFollowTheColoursTheGameProduces) {
     EXPECT_EQ(refusal(blockMap(), 10, "0 0 0 0 0"),
               "test.txt goals: a level without moss needs at least one goal");
     EXPECT_EQ(refusal(mossy, 10, "0 0 0 0 0"), "") << "clearing the moss is the goal";
+}
+
+// A map of the given rows placed from file row 3, column 2 on: '#' a cell.
+std::vector<std::string> shapeMap(const std::vector<std::string>& rows) {
+    std::vector<std::string> map(13, std::string(20, '.'));
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            if (rows[r][c] == '#') {
+                put(map, int(r) + 3, int(c) + 2, 'o');
+            }
+        }
+    }
+    return map;
+}
+
+TEST(LevelRules, TheFrameClosesAroundEveryCell) {
+    auto single = blockMap();
+    put(single, 11, 15, 'o');
+    EXPECT_EQ(refusal(single),
+              "test.txt row 11 column 15: the frame would have a gap here: a single cell cannot be "
+              "framed");
+    auto spike = blockMap();
+    for (int row = 9; row <= 11; ++row) {
+        put(spike, row, 5, 'o');
+    }
+    EXPECT_EQ(refusal(spike),
+              "test.txt row 9 column 5: the frame would have a gap here: a run one cell wide "
+              "cannot be framed");
+    const auto corner = shapeMap({"##", "##", "  ##", "  ##"});
+    EXPECT_NE(refusal(corner).find("cells touching only at a corner cannot be framed"),
+              std::string::npos);
+}
+
+TEST(LevelRules, StaircasesNeedStepsThePiecesCanFrame) {
+    EXPECT_EQ(refusal(shapeMap({"##", "###", "####", "#####", "######"})),
+              "test.txt row 4 column 4: the frame would have a gap here");
+    EXPECT_EQ(refusal(shapeMap({"##", "####", "######", "########", "########"})), "")
+        << "two columns a row";
+    EXPECT_EQ(refusal(shapeMap({"##", "##", "###", "###", "####", "####"})), "") << "two rows a column";
+    EXPECT_EQ(refusal(shapeMap({"#### ####", "#########", "#########"})), "")
+        << "a notch one cell wide in the top edge";
 }
 
 TEST(LevelSource, RefusesMalformedText) {
