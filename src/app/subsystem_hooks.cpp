@@ -2,15 +2,33 @@
 #include "app/subsystem_hooks.h"
 
 #include "app/globals.h"
+#include "app/interface_helpers.h"
+#include "app/os_integration.h"
+#include "font/game_fonts.h"
+#include "persist/config.h"
+#include "persist/language_file.h"
+#include "persist/roster.h"
 #include "platform/platform.h"
+#include "ui/popup.h"
+#include "ui/scene.h"
 
-void loadSettingsAndRoster() {}
+void loadSettingsAndRoster() { loadRoster(specialFolderPath()); }
+
 void prepareFrontEndAtStart() {}
 void lockPowerUps() {}
 
-// Without the quit question, closing the window ends the game.
-void openQuitDialog() { g_quit = 1; }
+// The game never closes by itself: the window's close button asks first.
+void openQuitDialog() { popupHandler.pop(POPUP_QUIT); }
 
-void saveOnSuspend() {}
-void drawPauseBox() {}
+// In the roadmap and the story nothing of the player is saved here.
+void saveOnSuspend() {
+    bool savesPlayer = g_scene <= SCENE_MAINMENU || g_scene == SCENE_MATCH3;
+    if (g_currentPlayer > -1 && savesPlayer) saveCurrentPlayer(g_currentPlayer);
+    config.SaveToDisk();
+}
 
+void drawPauseBox() {
+    setScale(1, 1);
+    popupHandler.box(POPUP_SIZE_SMALL, languageFile.getValue(u"pause"), 0);
+    drawCentredLines(languageFile.getValue(u"clicktocontinue"), fontText, 512, 340);
+}

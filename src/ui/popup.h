@@ -41,29 +41,47 @@ public:
     vexaTBild imgPopupSmall, imgPopupMedium, imgPopupBig, imgPopupMini;
     vexaTBild imgPaperCanvas;  // paper panel
     vexaTBild imgPopupShadow;  // full-screen shade, top-left handle
-    int State = 0;       // id of the open dialog; 0 when none
-    int direction = 0;   // 1 opening or open, 2 closing
-    int runtime = 0;     // 0 closed, 1..15 opening or closing, 16 fully open
-    int helprt = 0;      // not used
-    int hp1gfxid = 0;    // not used
+    int State = 0;             // id of the open dialog; 0 when none
+    int direction = 0;         // 1 opening or open, 2 closing
+    int runtime = 0;           // 0 closed, 1..15 opening or closing, 16 fully open
+    int helprt = 0;            // not used
+    int hp1gfxid = 0;          // not used
 
     virtual ~vexaTPopup() = default;
-    // Opens dialog `id` (replacing an open one) with the popup sound and an opening phase.
+    // Opens dialog `id` (replacing an open one) with the popup sound and an opening phase; the
+    // quit question first saves the player and the settings. Called by scenes, dialogs and the shell.
     virtual int pop(int id);
-    // Draws the shade, the frame of the given size and the title key's text.
+    // Draws the shade, the frame of the given size (none outside 0..3) and the title at its top.
     virtual int box(int size, const String& title, int narrow);
+    // The dialogs below are called by the dispatcher once per frame while their State is open;
+    // each draws itself and reacts to input in the same call.
     virtual int IngameOptions();
     virtual int NewPlayer();
     virtual int Champions();
     virtual int NewGame();
     virtual int Credits();
+    // The quit question: "back" or Escape closes it, "ok" or Enter saves and ends the game.
     virtual int show_quit();
     virtual int RoadmapHelp();
+    // The level's menu: leave the level (saved for resuming) or continue; Escape continues.
     virtual int IngameMenu();
     virtual int resumegame();
     // Advances the phase and draws whichever dialog is open; called at the end of a scene's Update.
     virtual int ingameScreenMainmenu_show();
     virtual int showinstructions();
+
+private:
+    // The frame picture of a box size, or null for a size outside 0..3.
+    vexaTBild* framePicture(int size);
+    // Ends an opening or closing phase at once (slow machines).
+    void finishPhase();
+    // One frame of the opening or closing phase.
+    void advancePhase();
+    // Calls the dialog method of State, if it has one.
+    void showDialog();
 };
+
+// Phase counter value of a fully open dialog.
+constexpr int POPUP_OPEN = 16;
 
 extern vexaTPopup popupHandler;

@@ -1,0 +1,265 @@
+// The popup handler's phases, opening a dialog, the framed box, the level's menu and the
+// quit question; also writes review screenshots of both dialogs and the pause box.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <utility>
+
+#include "app/subsystem_hooks.h"
+#include "persist/config.h"
+#include "persist/player.h"
+#include "ui/buttons.h"
+#include "ui/interface_fixture.h"
+#include "ui/sound_handler.h"
+
+namespace {
+
+// A popup whose quit question only counts the frames it is drawn.
+class CountingPopup : public vexaTPopup {
+public:
+    int show_quit() override {
+        shown += 1;
+        return 0;
+    }
+    int shown = 0;
+};
+
+class PopupTest : public InterfaceTest {
+protected:
+    void SetUp() override {
+        InterfaceTest::SetUp();
+        savedConfig = config;
+        resetPlayers();
+    }
+    void TearDown() override {
+        config = savedConfig;
+        resetPlayers();
+        InterfaceTest::TearDown();
+    }
+
+    // Makes slot 1 the current player with its profile file in the test folder.
+    String currentPlayerFile() {
+        g_currentPlayer = 1;
+        players[1].url = file("players1.ppp");
+        return players[1].url;
+    }
+
+    static bool anyPixelLit(int top, int bottom) {
+        Pixmap screen = grabBackBuffer();
+        for (int y = top; y < bottom; ++y) {
+            for (int x = 0; x < screen.width; ++x) {
+                const Rgba& p = screen.at(x, y);
+                if (p.r + p.g + p.b > 400) return true;
+            }
+        }
+        return false;
+    }
+
+    TConfig savedConfig;
+};
+
+TEST_F(PopupTest, OpeningAndClosingTakeFifteenFramesEachAndDrawTheDialogThroughout) {
+    CountingPopup popup;
+    popup.pop(POPUP_QUIT);
+    EXPECT_EQ(popup.runtime, 1);
+    EXPECT_EQ(popup.direction, 1);
+    EXPECT_EQ(popup.State, POPUP_QUIT);
+    for (int frame = 1; frame <= 15; ++frame) {
+        popup.ingameScreenMainmenu_show();
+        EXPECT_EQ(popup.runtime, frame + 1);
+    }
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, POPUP_OPEN);
+    EXPECT_EQ(popup.shown, 16);
+
+    g_pause = 1;
+    popup.direction = 2;
+    for (int frame = 1; frame <= 15; ++frame) {
+        popup.ingameScreenMainmenu_show();
+        EXPECT_EQ(popup.runtime, 16 - frame);
+    }
+    EXPECT_EQ(g_pause, 1);
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, 0);
+    EXPECT_EQ(g_pause, -1) << "closing a dialog ends a pending pause";
+    EXPECT_EQ(popup.State, POPUP_QUIT) << "State falls back only on the next frame";
+    EXPECT_EQ(popup.shown, 32) << "drawn in the frame the closing phase ends too";
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.State, 0);
+    EXPECT_EQ(popup.shown, 32);
+}
+
+TEST_F(PopupTest, BelowTwentyEightFramesPerSecondPhasesEndAtOnce) {
+    CountingPopup popup;
+    g_fps = 28;
+    popup.pop(POPUP_QUIT);
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, 2);
+
+    g_fps = 27;
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, POPUP_OPEN);
+    EXPECT_EQ(popup.shown, 2);
+    popup.direction = 2;
+    g_pause = 1;
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, 15) << "the closing phase starts as usual";
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.runtime, 0);
+    EXPECT_EQ(g_pause, -1);
+    EXPECT_EQ(popup.shown, 3) << "a closing phase ended at once draws nothing";
+    popup.ingameScreenMainmenu_show();
+    EXPECT_EQ(popup.State, 0);
+}
+
+TEST_F(PopupTest, PopOfAnIdWithoutDialogPlaysTheSoundAndDrawsNothing) {
+    soundHandler.init_sound();
+    soundHandler.soundplaying.fill(0);
+    config.soundlaut = 210;
+    g_sliderSound = g_sliderMusic = 1;
+    openFully(POPUP_QUIT);
+    popupHandler.pop(POPUP_MAP);
+    EXPECT_EQ(soundHandler.soundplaying[SOUND_POPUP], 1);
+    EXPECT_EQ(g_sliderSound, 0);
+    EXPECT_EQ(g_sliderMusic, 0);
+    EXPECT_EQ(popupHandler.runtime, 1) << "replacing a dialog restarts the opening phase";
+    cls();
+    for (int frame = 1; frame <= 20; ++frame) popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.runtime, POPUP_OPEN);
+    EXPECT_EQ(popupHandler.State, POPUP_MAP);
+    EXPECT_FALSE(anyPixelLit(0, 768));
+    soundHandler.stop_music();
+}
+
+TEST_F(PopupTest, QuitQuestionSavesTheSettingsBeforeItOpens) {
+    config.url = file("settings.txt");
+    popupHandler.pop(POPUP_OPTIONS);
+    EXPECT_FALSE(std::filesystem::exists(folder / "settings.txt"));
+    popupHandler.pop(POPUP_QUIT);
+    EXPECT_TRUE(std::filesystem::exists(folder / "settings.txt"));
+}
+
+TEST_F(PopupTest, BoxOfUnknownSizeDrawsOnlyTheShadeAndTheTitleAtTheTop) {
+    int titleHeight = fontHeader.GetFontHeight();
+    popupHandler.box(4, u"MENU", 0);
+    Pixmap screen = grabBackBuffer();
+    EXPECT_EQ(screen.at(512, 384), screen.at(20, 740)) << "no frame at the centre";
+    EXPECT_TRUE(anyPixelLit(0, titleHeight));
+
+    cls();
+    popupHandler.box(POPUP_SIZE_SMALL, u"MENU", 0);
+    screen = grabBackBuffer();
+    EXPECT_NE(screen.at(512, 384), screen.at(20, 740));
+    EXPECT_FALSE(anyPixelLit(0, titleHeight));
+    int titleTop = int(384 - popupHandler.imgPopupSmall.H / 2 + 20);
+    EXPECT_TRUE(anyPixelLit(titleTop, titleTop + titleHeight));
+}
+
+TEST_F(PopupTest, MenuEscapeContinuesEvenWhileTheMenuOpens) {
+    popupHandler.pop(POPUP_INGAME);
+    popupHandler.ingameScreenMainmenu_show();
+    g_pause = 1;
+    input._Escape = 1;
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.direction, 2);
+    EXPECT_EQ(g_pause, -1);
+    EXPECT_EQ(input._Escape, 0) << "Escape is consumed";
+}
+
+TEST_F(PopupTest, MenuContinueClosesAndLeaveStoresTheLevelAndFadesToTheRoadmap) {
+    g_inputLayer = 2;
+    openFully(POPUP_INGAME);
+    clickAt(607, 454);
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.direction, 2);
+    EXPECT_EQ(input._MausFireLeft, 0);
+
+    String profile = currentPlayerFile();
+    players[1].Level = 7;
+    openFully(POPUP_INGAME);
+    clickAt(417, 454);
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(players[1].isResume, 1);
+    EXPECT_EQ(players[1].resumeLevel, 7);
+    EXPECT_TRUE(std::filesystem::exists(toUtf8(profile)));
+    EXPECT_EQ(sceneHandler.FaderDir, FADER_DIR_OUT);
+    EXPECT_EQ(sceneHandler.FaderShow, 13);
+}
+
+TEST_F(PopupTest, MenuHelpAndOptionsAreDimmedAndInert) {
+    g_inputLayer = 2;
+    openFully(POPUP_INGAME);
+    for (auto [x, y] : {std::pair{417.0f, 374.0f}, std::pair{607.0f, 374.0f}}) {
+        clickAt(x, y);
+        popupHandler.ingameScreenMainmenu_show();
+        EXPECT_EQ(input._MausFireLeft, 1) << "the click is left for others";
+        EXPECT_EQ(popupHandler.State, POPUP_INGAME);
+        EXPECT_EQ(popupHandler.direction, 1);
+    }
+}
+
+TEST_F(PopupTest, QuitEscapeAndBackCloseOnlyWhenFullyOpen) {
+    g_inputLayer = 2;
+    popupHandler.pop(POPUP_QUIT);
+    popupHandler.ingameScreenMainmenu_show();
+    input._Escape = 1;
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.direction, 1) << "Escape waits for the opening phase";
+    openFully(POPUP_QUIT);
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.direction, 2);
+    EXPECT_EQ(sceneHandler.FaderDir, FADER_DIR_IN);
+
+    input._Escape = 0;
+    openFully(POPUP_QUIT);
+    clickAt(407, 484);
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(popupHandler.direction, 2);
+}
+
+TEST_F(PopupTest, QuitEnterSavesThePlayerAndFadesToTheEnd) {
+    String profile = currentPlayerFile();
+    openFully(POPUP_QUIT);
+    input._Enter = 1;
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_TRUE(std::filesystem::exists(toUtf8(profile)));
+    EXPECT_EQ(sceneHandler.FaderDir, FADER_DIR_OUT);
+    EXPECT_EQ(sceneHandler.FaderShow, -999);
+}
+
+TEST_F(PopupTest, DialogTextsFitTheirButtonsAndFrame) {
+    float buttonRoom = imgButtons[3].W - 16;
+    for (const char16_t* key : {u"help", u"exit", u"options", u"continue", u"back", u"ok"})
+        EXPECT_LT(float(fontText.GetTxtWidth(languageFile.getValue(key))), buttonRoom) << toUtf8(key);
+    float frameRoom = popupHandler.imgPopupSmall.W - 48;
+    for (const char16_t* key : {u"exitsure", u"exitsave", u"clicktocontinue"})
+        EXPECT_LT(float(fontText.GetTxtWidth(languageFile.getValue(key))), frameRoom) << toUtf8(key);
+    for (const char16_t* key : {u"menu", u"exitquestion", u"pause"})
+        EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(key))), frameRoom) << toUtf8(key);
+}
+
+// A plain background, then the dialog fully open with the pointer on one of its buttons.
+TEST_F(PopupTest, ReviewScreensOfTheDialogsAndThePauseBox) {
+    Image background = headless::solidImage(1024, 768, {70, 110, 90, 255});
+    g_inputLayer = 2;
+    openFully(POPUP_INGAME);
+    cls();
+    drawImage(background, 0, 0, 0);
+    pointTo(607, 454);
+    popupHandler.ingameScreenMainmenu_show();
+    saveForReview("ingame_menu.png");
+
+    openFully(POPUP_QUIT);
+    cls();
+    drawImage(background, 0, 0, 0);
+    pointTo(617, 484);
+    popupHandler.ingameScreenMainmenu_show();
+    saveForReview("quit_question.png");
+
+    cls();
+    drawImage(background, 0, 0, 0);
+    drawPauseBox();
+    saveForReview("pause_box.png");
+}
+
+}  // namespace
