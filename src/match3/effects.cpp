@@ -59,3 +59,9 @@ int installEffect(float x, float y, int kind, float lx, float ly) {
     traceNamedKind(kind, i);
     return i;
 }
+
+void installParticleRing(float x, float y, int kind, int count) {
+    for (int k = 1; k <= count; ++k)
+        installEffect(x, y, kind, float(randInt(1, 7)) * cosDeg(36.0f * float(k)),
+                      float(randInt(1, 7)) * sinDeg(36.0f * float(k)));
+}
