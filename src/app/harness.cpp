@@ -9,11 +9,14 @@
 #include <fstream>
 
 #include "app/globals.h"
+#include "app/shared_state.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
+#include "persist/roster.h"
 #include "persist/config.h"
 #include "scenes/intro.h"
 #include "ui/input.h"
+#include "ui/popup.h"
 #include "ui/scene_handler.h"
 
 void FrameStats::beginFrame() {
@@ -56,7 +59,8 @@ nlohmann::json dumpShell() {
             {"g_quit", g_quit},           {"g_pause", g_pause},
             {"g_suspended", g_suspended}, {"g_frame", g_frame},
             {"g_debug", g_debug},         {"g_textDebug", g_textDebug},
-            {"g_currentPlayer", g_currentPlayer}};
+            {"g_currentPlayer", g_currentPlayer}, {"g_boardAlpha", g_boardAlpha},
+            {"g_inputLayer", g_inputLayer}, {"g_helpPage", g_helpPage}};
 }
 
 nlohmann::json dumpSceneHandler() {
@@ -149,13 +153,32 @@ nlohmann::json dumpMatch3(const vexaTSceneMatch3& m) {
             {"_zugpointer", m._zugpointer}, {"_zugpointer2", m._zugpointer2}, {"_nixdo", m._nixdo},
             {"_geholfen", m._geholfen}, {"_bonuspunkte", m._bonuspunkte}, {"_gemPoints", m._gemPoints},
             {"_obstaclePoints", m._obstaclePoints}, {"_mossPoints", m._mossPoints}, {"_timeMode", m._timeMode},
-            {"cells", dumpCells(m)}, {"items", dumpItems(m)}};
+            {"VictoryRuntime", m.VictoryRuntime}, {"ScoreboardRuntime", m.ScoreboardRuntime},
+            {"_wholeglow", m._wholeglow}, {"cells", dumpCells(m)}, {"items", dumpItems(m)}};
 }
 
 nlohmann::json dumpPlayers() {
     nlohmann::json list = nlohmann::json::array();
     for (const TSpieler& player : players) list.push_back(dumpPlayer(player));
     return list;
+}
+
+nlohmann::json dumpPopupHandler() {
+    return {{"State", popupHandler.State}, {"runtime", popupHandler.runtime}, {"direction", popupHandler.direction}};
+}
+
+template <size_t N>
+nlohmann::json stringArray(const std::array<String, N>& texts) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const String& text : texts) list.push_back(toUtf8(text));
+    return list;
+}
+
+nlohmann::json dumpRoster() {
+    return {{"g_saveDir", toUtf8(g_saveDir)},        {"rosterOrder", rosterOrder},
+            {"bestTimes", bestTimes},                   {"bestTimeNames", stringArray(bestTimeNames)},
+            {"championNames", stringArray(championNames)}, {"championLevels", championLevels},
+            {"championPoints", championPoints}};
 }
 
 nlohmann::json dumpConfig() {
@@ -173,6 +196,8 @@ nlohmann::json dumpGameState() {
     state["players"] = dumpPlayers();
     state["sceneMatch3"] = dumpMatch3(sceneMatch3);
     state["config"] = dumpConfig();
+    state["popupHandler"] = dumpPopupHandler();
+    state["roster"] = dumpRoster();
     return state;
 }
 

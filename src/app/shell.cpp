@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/autoplay.h"
 #include "app/globals.h"
 #include "app/harness.h"
+#include "app/level_start.h"
 #include "app/os_integration.h"
 #include "app/script.h"
 #include "app/shared_state.h"
@@ -18,6 +20,7 @@
 #include "scenes/intro.h"
 #include "scenes/pending_scenes.h"
 #include "ui/input.h"
+#include "ui/popup.h"
 #include "ui/scene_handler.h"
 #include "ui/sound_handler.h"
 
@@ -158,7 +161,9 @@ void drawDebugOverlay() {
 class GameRun {
 public:
     GameRun(const GameOptions& options, std::optional<ScriptPlayer> script, FrameStats& stats)
-        : options_(options), script_(std::move(script)), stats_(stats) {}
+        : options_(options), script_(std::move(script)), stats_(stats) {
+        if (options.autoplay) autoplayer_.emplace(sceneMatch3);
+    }
 
     void loop() {
         for (int frame = 1;; ++frame) {
@@ -176,6 +181,7 @@ public:
 private:
     void runFrame(int frame) {
         if (script_) script_->feed(frame);
+        if (autoplayer_) autoplayer_->frame();
         stats_.beginFrame();
         cls();
         inputPoll();
@@ -200,11 +206,13 @@ private:
 
     bool endsAfter(int frame) const {
         if (options_.frames > 0 && frame >= options_.frames) return true;
+        if (autoplayer_ && autoplayer_->finished()) return true;
         return script_ && script_->quitsAt(frame);
     }
 
     const GameOptions& options_;
     std::optional<ScriptPlayer> script_;
+    std::optional<TAutoPlayer> autoplayer_;
     FrameStats& stats_;
 };
 
@@ -278,9 +286,21 @@ void sceneFrame() {
     if (g_textDebug == 1 && input._F6 == 1) languageFile.reload();
 }
 
+// The intro, or with --level the level itself after loading everything at once.
+void prepareFirstScene(const GameOptions& options) {
+    if (options.level >= 1 && options.level <= PLAYER_LAST_LEVEL) {
+        startInLevel(options.level);
+        return;
+    }
+    if (options.level != 0) std::fprintf(stderr, "pendrel: --level takes a level from 1 to %d\n", PLAYER_LAST_LEVEL);
+    sceneIntro.setW(1);
+    sceneIntro.Prepare();
+}
+
 std::vector<String> debugOverlayLines() {
     return {u"Memory: " + toString16(std::to_string(allocatedBytes())), intToString(g_fps) + u" g_fps",
-            u"popupHandler.runtime: 0", u"popupHandler.state: 0"};
+            u"popupHandler.runtime: " + intToString(popupHandler.runtime),
+            u"popupHandler.state: " + intToString(popupHandler.State)};
 }
 
 int runGame(const std::vector<std::string>& args) {
@@ -305,8 +325,7 @@ int runGame(const std::vector<std::string>& args) {
     singleInstanceGuard(u"Pendrel");
     startUp(options);
     openGameDisplay();
-    sceneIntro.setW(1);
-    sceneIntro.Prepare();
+    prepareFirstScene(options);
     GameRun run(options, std::move(script), stats);
     run.loop();
     stopSoundChannels();

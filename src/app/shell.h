@@ -18,6 +18,8 @@ void startUp(const GameOptions& options);
 void loadLanguageFileAtStart();
 // Opens the window or full screen as the settings say, with the icon.
 void openGameDisplay();
+// The intro; with --level N the level itself, everything loaded at once.
+void prepareFirstScene(const GameOptions& options);
 // Switches between window and full screen; called by the options dialog.
 void toggleFullScreen();
 // Once per frame: input snapshot, reset key, close request, system events, suspension.

@@ -165,12 +165,6 @@ void vexaTSceneMatch3::installSparks(int slot, int count) {
 }
 
 // The k-th particle (k = 1..count) flies out at 36·k degrees.
-void vexaTSceneMatch3::installParticles(float x, float y, int kind, int count) {
-    for (int k = 1; k <= count; ++k)
-        installEffect(x, y, kind, float(randInt(1, 7)) * cosDeg(36.0f * float(k)),
-                      float(randInt(1, 7)) * sinDeg(36.0f * float(k)));
-}
-
 // --- Bombs ---
 
 int vexaTSceneMatch3::_bombcheck(int i, int) {
@@ -219,7 +213,7 @@ int vexaTSceneMatch3::_stonecheck(int i) {
         _stonesoundx = _itemX[i];
         _cellStone[c] = _cellDoor[c] = 0;
         installEffect(_itemX[i], _itemY[i], 307, 0, 0);
-        installParticles(_itemX[i], _itemY[i], 1007, 20);
+        installParticleRing(_itemX[i], _itemY[i], 1007, 20);
         for (int n = 0; n < _Item_New[i]; ++n) _item_prepare(_itemX[i], SPAWN_Y, _itemauswahl(0), 0);
         installEffect(_itemX[i], _itemY[i], 10000 + _ITEM_XSTEIN, 0, 0);
         _incpoints(_itemX[i] - 5, _itemY[i] - 7, _obstaclePoints);
@@ -230,7 +224,7 @@ int vexaTSceneMatch3::_stonecheck(int i) {
         _doorcheck = 1;
         _cellDoor[c] = _cellStone[c] = 0;
         installEffect(_itemX[i], _itemY[i], 306, 0, 0);
-        installParticles(_itemX[i], _itemY[i], 1006, 20);
+        installParticleRing(_itemX[i], _itemY[i], 1006, 20);
         for (int n = 0; n < _Item_New[i] - 1; ++n) _item_prepare(_itemX[i], SPAWN_Y, _itemauswahl(0), 0);
         installEffect(_itemX[i], _itemY[i], 10000 + _ITEM_XDOOR, 0, 0);
         _incpoints(_itemX[i] - 5, _itemY[i] - 7, _obstaclePoints);
@@ -249,7 +243,7 @@ int vexaTSceneMatch3::_mosscheck(int i) {
     _mosssoundx = _itemX[i];
     currentPlayer().anzMoss += 1;
     installEffect(_itemX[i], _itemY[i], 302, 0, 0);
-    installParticles(_itemX[i], _itemY[i], 1002, mossParticles());
+    installParticleRing(_itemX[i], _itemY[i], 1002, mossParticles());
     _cellMoss[c] = 0;
     return 1;
 }
@@ -259,7 +253,7 @@ int vexaTSceneMatch3::_mosscheckpu3(int c) {
     _mosssoundx = _CellX[c];
     currentPlayer().anzMoss += 1;
     installEffect(_CellX[c], _CellY[c], 302, 0, 0);
-    installParticles(_CellX[c], _CellY[c], 1001, mossParticles());
+    installParticleRing(_CellX[c], _CellY[c], 1001, mossParticles());
     _cellMoss[c] = 0;
     return 0;
 }

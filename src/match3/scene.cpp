@@ -1,24 +1,63 @@
-// The match-3 scene as a scene: starting a level and the per-frame order of the rules. The
-// drawing of the board, its interface and the win sequence (which tests for the win) join
-// this frame later; until then the frame runs the rules and recounts the moss.
+// The match-3 scene as a scene: starting a level and the order in which one frame runs the
+// rules and draws the board, the interface, the win sequence, the effects and the dialogs.
+#include <algorithm>
+
 #include "app/globals.h"
+#include "app/interface_helpers.h"
 #include "app/shared_state.h"
-#include "ui/sound_handler.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
+#include "persist/config.h"
 #include "persist/player.h"
+#include "ui/input.h"
+#include "ui/messages.h"
+#include "ui/popup.h"
 #include "ui/scene_handler.h"
+#include "ui/sound_handler.h"
 
 vexaTSceneMatch3 sceneMatch3;
 
+namespace {
+
+// The instructions page of a level that introduces an element: moss, bombs, stones, and the
+// four power-ups on the levels where they become available.
+int helpPageOfLevel(int level, int current) {
+    switch (level) {
+        case 1: return 1;
+        case 2: return 2;
+        case 4: return 4;
+        case 3: return 3;  // remove-line
+        case 5: return 5;  // remove-same-item
+        case 7: return 6;  // throw-explosive
+        case 9: return 7;  // replace-all
+        default: return current;
+    }
+}
+
+bool noPopupRuns() { return popupRuntime() == 0; }
+
+}  // namespace
+
 int vexaTSceneMatch3::Prepare() {
     g_previousScene = g_scene;
+    if (g_previousScene == SCENE_ROADMAP || g_previousScene == SCENE_STORY) sceneById(g_previousScene)->Leave();
+    TSpieler& player = currentPlayer();
+    _imgBackground.LoadFromDisk(g_getCurrentBG(player.Level), 0, -1);
+    _imgBackground.setXY(0, 0);
+    if (player.isChapterLevel(player.Level)) setVictoryScreen();
+    g_helpFromMenu = 0;
     _zugpointer = _nixdo = _swapping = 0;
     _preparelevelmatch3();
-    currentPlayer().resumePowerUps();
+    player.resumePowerUps();
     clearEffects();
     _wholeglow = -496;
+    popupHandler.State = 0;
+    popupHandler.runtime = 0;
     g_pause = -1;
+    _predrawings();
+    // The level's music fades in from silence.
+    config.musiklaut = 0;
+    soundHandler.play_music(u"ingame" + intToString(randInt(1, 2)) + u".ogg");
     g_scene = SCENE_MATCH3;
     sceneHandler.fade_in();
     return 0;
@@ -26,20 +65,66 @@ int vexaTSceneMatch3::Prepare() {
 
 int vexaTSceneMatch3::Update() {
     TSpieler& player = currentPlayer();
+    _imgBackground.Paint();
     _stonesoundx = _mosssoundx = -1;
     player.suspendPowerUps();
-    if (popupRuntime() == 0 && g_pause == -1) _runtime += 1;
+    if (noPopupRuns() && g_pause == -1) _runtime += 1;
+    g_inputLayer = 1;
     _item_Max = 259;
+    if (_runtime == 35) showLevelHelpOnce(player);
     if (player.gtGameType == _GAMETYPE_SWAP && _runtime == 5) _makeno3groups();
-    if (_runtime > 150 && g_pause == -1 && popupRuntime() == 0 && _winrun == 0) countPlayTime(player);
-    if (_winrun >= 0 && _winrun <= 80 && g_pause == -1) runRules();
-    recountMoss();
-    if (_stonesoundx > -1) {
-        playSoundEffect(SOUND_STONE, _stonesoundx);
-        playSoundEffect(SOUND_EXPLOSION, _stonesoundx);
-    }
-    if (_mosssoundx > -1) playSoundEffect(SOUND_MOSS, _mosssoundx);
+    if (_runtime > 150 && g_pause == -1 && noPopupRuns() && _winrun == 0) countPlayTime(player);
+    if (popupHandler.State > 0) g_inputLayer = 2;
+    setViewport(0, 0, 1024, 768);
+    setColor(sceneHandler.FaderColor, sceneHandler.FaderColor, sceneHandler.FaderColor);
+    setScale(1, 1);
+    setBlend(BLEND_ALPHA);
+    g_boardAlpha = boardAlpha(player);
+    setAlpha(g_boardAlpha);
+    if (_winrun >= 0 && _winrun <= 80 && g_pause == -1) runBoardStep();
+    advanceMossGlint();
+    setAlpha(1);
+    _imgGameUIMatch3.PaintXY(512, 44);
+    _screenWin();
+    _playsign();
+    updateEffects();
+    _gameUI_drawLeveltexts(0);
+    _imgGameUIMatch3Longbar.Paint();
+    _gameUI_drawMenuButton();
+    messageHandler.Update();
+    if (_runtime > 150 && _winrun == 0) drawGoalBar();
+    endPauseOnClick(player);
+    setAlpha(1);
+    popupHandler.ingameScreenMainmenu_show();
+    playFrameSounds();
     return 0;
+}
+
+// Sets the help page of the level once. (The instructions dialog that opens on it comes with
+// the power-ups.)
+void vexaTSceneMatch3::showLevelHelpOnce(const TSpieler& player) {
+    _runtime = 36;
+    g_helpPage = helpPageOfLevel(player.Level, g_helpPage);
+}
+
+// The board fades in over 40 frames from frame 53 (from frame 1 when a level is resumed) and
+// out over 80 frames after a win.
+float vexaTSceneMatch3::boardAlpha(const TSpieler& player) const {
+    float a = float(_runtime - 52) * 0.025f;
+    if (player.resumeLevel > 7) a = float(_runtime) * 0.025f;
+    if (_winrun > 0) a = 1 - float(_winrun) * 0.0125f;
+    return std::clamp(a, 0.0f, 1.0f);
+}
+
+// The rules, then the board drawn over them unless a dialog covers it, then the power-ups.
+void vexaTSceneMatch3::runBoardStep() {
+    runRules();
+    if (noPopupRuns()) {
+        _draw_cells();
+        _draw_items();
+        _draw_gt3partner();
+    }
+    _draw_pu();
 }
 
 void vexaTSceneMatch3::runRules() {
@@ -51,19 +136,40 @@ void vexaTSceneMatch3::runRules() {
     _remove_items();
 }
 
+int vexaTSceneMatch3::_draw_pu() {
+    g_powerUpBusy = 0;
+    setScale(1, 1);
+    return 0;
+}
+
+void vexaTSceneMatch3::advanceMossGlint() {
+    _wholeglow += 24;
+    if (_wholeglow > 5000) _wholeglow = -256 - 24 * randInt(20, 190);
+}
+
+void vexaTSceneMatch3::endPauseOnClick(TSpieler& player) {
+    if (!noPopupRuns() || g_pause != 1) return;
+    setAlpha(1);
+    if (input._MausFireLeft == 1) {
+        g_pause = -1;
+        player.isResume = 0;
+    }
+}
+
+void vexaTSceneMatch3::playFrameSounds() {
+    if (_stonesoundx > -1) {
+        playSoundEffect(SOUND_STONE, _stonesoundx);
+        playSoundEffect(SOUND_EXPLOSION, _stonesoundx);
+    }
+    if (_mosssoundx > -1) playSoundEffect(SOUND_MOSS, _mosssoundx);
+}
+
 // One second more of play per tick of the play timer, however many ticks passed.
 void vexaTSceneMatch3::countPlayTime(TSpieler& player) {
     int ticks = timerTicks(playTimer);
     if (ticks <= g_playLastTick) return;
     g_playLastTick = ticks;
     if (_winrun == 0) player.time += 1;
-}
-
-// The moss still on the board, counted from the cells each frame (the win needs none).
-void vexaTSceneMatch3::recountMoss() {
-    _mosscount = 0;
-    for (int c = 1; c < M3_SLOTS; ++c)
-        if (_cellMoss[c] == 1) _mosscount += 1;
 }
 
 int vexaTSceneMatch3::Leave() {

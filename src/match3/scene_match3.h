@@ -1,14 +1,17 @@
 // The match-3 scene: one board of cells and items held in parallel slot tables (index 0
 // unused), the level file reader and board build, and the rules that run on the tables every
 // frame: input and swaps, the match search, removal with scoring, falling, blocks, bombs,
-// moss and hints. The rules need no window; the drawing of the board comes separately.
+// moss and hints; the drawing of the board and its interface, and the win sequence. The
+// rules need no window.
 //
 // --- Sections (source files) ---
 //   board.cpp      tables, level files, board build, new gems, ready-made rows, previews
 //   moves.cpp      input step, swap animation, match search, recolouring wave, partners
 //   matches.cpp    fall pass, removal, bombs, blocks, moss, points, win test
 //   hints.cpp      move hints and the bomb help
-//   scene.cpp      the scene frame that hosts the rules, the global sceneMatch3
+//   drawing.cpp    permanent pictures, level picture, cells, items, sign, header, goal bar
+//   win.cpp        the win sequence: bonuses, victory picture, summary panel, hand-over
+//   scene.cpp      starting a level and the frame order, the global sceneMatch3
 #pragma once
 
 #include <array>
@@ -105,7 +108,7 @@ public:
     int _bonuspunkte = 0;
     int VictoryRuntime = 0;
     int ScoreboardRuntime = 0;
-    int _winrun = 0;  // 0 while playing; counts frames once the level is won
+    int _winrun = 0;  // 0 while playing; counts frames once the level is won; -1 handed on
 
     // Moves.
     SlotTable<int> _fummpipe{};  // removal list, entries 1.._fummcount
@@ -127,6 +130,7 @@ public:
     int _zugpointer = 0, _zugpointer2 = 0;
     int _nixdo = 0;              // idle frames
     int _geholfen = 0;           // 1 after the bomb help made a bomb
+    int _sprengpilzrun = 0;      // cleared by the effect update every frame
 
     // Drawing.
     int _wholeglow = 0;
@@ -143,9 +147,35 @@ public:
 
     // Starts a level: builds the board and resets the play state. Called by the scene handler.
     int Prepare() override;
-    // One frame of play: the rules in their order (the board drawing comes separately).
+    // One frame of play: rules, board, interface, win sequence, effects and dialogs in order.
     int Update() override;
     int Leave() override;
+
+    // --- Drawing (drawing.cpp) ---
+    // Loads the pictures kept for the whole run; called once while loading.
+    virtual int preloadImages();
+    // Loads the chapter victory picture; returns 1.
+    virtual int setVictoryScreen();
+    // Clears the back buffer and builds the level picture.
+    virtual int _predrawings();
+    // Pastes the column strips and the fixed border pieces into the 960×620 level picture.
+    virtual int _predraw_level();
+    // Live border pieces, the level picture, moss (recounted), cell glows and match marks.
+    virtual int _draw_cells();
+    // Items with their shake, bounce, bomb glow, hint wobble and fade-in; then hint arrows.
+    virtual int _draw_items();
+    // The start sign over the first 150 frames.
+    virtual int _playsign();
+    // Header texts: moss left, story points, play time.
+    virtual int _gameUI_drawLeveltexts(int unused);
+    // The menu button; opens the in-game menu once play has started.
+    virtual int _gameUI_drawMenuButton();
+    // The power-up step of the frame.
+    virtual int _draw_pu();
+
+    // --- Win sequence (win.cpp) ---
+    // Runs and draws the win sequence; tests for the win first.
+    virtual int _screenWin();
 
     // --- Board build (board.cpp) ---
     // Takes the lowest free cell slot; returns it, or 261 when none is free.
@@ -215,10 +245,29 @@ public:
     void installCollectionEffect(int slot);
 
 private:
-    // Frame (scene.cpp): the rule steps in their order; the moss count for the win test.
+    // Frame (scene.cpp).
     void runRules();
-    void recountMoss();
     void countPlayTime(TSpieler& player);
+    void showLevelHelpOnce(const TSpieler& player);
+    float boardAlpha(const TSpieler& player) const;
+    void runBoardStep();
+    void advanceMossGlint();
+    void endPauseOnClick(TSpieler& player);
+    void playFrameSounds();
+    // Drawing (drawing.cpp).
+    void pasteBorderPieces(Pixmap& level);
+    void pasteColumnStrips(Pixmap& level);
+    void drawMoss(float a0);
+    void drawCellMarks(int cell, float a0);
+    void drawItem(int slot);
+    void drawBombGlow(int slot);
+    void drawHintArrows();
+    void drawGoalBar();
+    // Win sequence (win.cpp).
+    void addWinBonuses(TSpieler& player);
+    void drawVictoryPicture(int t1);
+    void drawSummaryPanel(const TSpieler& player, int t1);
+    void confirmWin();
     // Board build steps (board.cpp), in the order the build runs them.
     void clearBoardTables();
     void readLevelFile(int level);
@@ -255,7 +304,6 @@ private:
     void breakBlocksBeside(int slot);
     void blastItem(int bomb, int k);
     void installSparks(int slot, int count);
-    void installParticles(float x, float y, int kind, int count);  // k-th flies out at 36·k°
     // Hints (hints.cpp).
     bool hintSearchIsQuiet() const;
     void hintSearch(int& direction);

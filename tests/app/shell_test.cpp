@@ -11,6 +11,7 @@
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
 #include "ui/input.h"
+#include "ui/popup.h"
 #include "ui/scene_handler.h"
 
 namespace {
@@ -22,6 +23,7 @@ protected:
         resetShellGlobals();
         sceneHandler = vexaTSceneHandler();
         sceneMatch3._winrun = 0;
+        popupHandler.State = popupHandler.runtime = 0;
         input = vexaTInput();
         input._MausOK = 1;
         flushKeys();
@@ -30,6 +32,13 @@ protected:
         while (peekEvent()) pollEvent();
         closeRequested();
         fpsTimer = createTimer(1);
+    }
+
+    // An empty level with a goal left, so that the level frame does not start a win by itself.
+    static void levelWithAGoal() {
+        g_scene = SCENE_MATCH3;
+        currentPlayer().Level = 1;
+        currentPlayer().itemsToDestroyData[1][1] = 5;
     }
 
     void frame() {
@@ -84,28 +93,30 @@ TEST_F(ShellFrame, NoPauseScreenInTheIntro) {
     EXPECT_EQ(g_pause, 1);
 }
 
-TEST_F(ShellFrame, CloseRequestEndsTheGameForNow) {
+TEST_F(ShellFrame, CloseRequestOpensTheQuitQuestion) {
     injectEvent(EVENT_CLOSE);
     frame();
-    EXPECT_EQ(g_quit, 1);
+    EXPECT_EQ(g_quit, 0);
+    EXPECT_EQ(popupHandler.State, POPUP_QUIT);
+    EXPECT_EQ(popupHandler.runtime, 1);
 }
 
 TEST_F(ShellFrame, DebugKeysOnlyInALevelWithDebugOn) {
-    g_scene = SCENE_MATCH3;
-    sceneMatch3._winrun = 0;
+    resetPlayers();
+    levelWithAGoal();
     injectKey(KEY_F1 + 2, true);
     frame();
     EXPECT_EQ(sceneMatch3._winrun, 0);
     g_debug = 1;
     frame();
-    EXPECT_EQ(sceneMatch3._winrun, 1);
+    EXPECT_EQ(sceneMatch3._winrun, 2);  // won by F3, then counted on by the win sequence
     injectKey(KEY_F1 + 2, false);
 }
 
 TEST_F(ShellFrame, F2AddsPointsEveryFrameAndRResetsThemInALevel) {
     resetPlayers();
     messageHandler._listMessages.clear();
-    g_scene = SCENE_MATCH3;
+    levelWithAGoal();
     g_debug = 1;
     injectKey(KEY_F1 + 1, true);
     frame();

@@ -124,12 +124,25 @@ TEST_F(GameRun, DamagedFontFileEndsWithABoxNamingIt) {
     EXPECT_FALSE(std::filesystem::exists(dumpFile)) << "the game ended before its first frame";
 }
 
-TEST_F(GameRun, CloseRequestEndsTheRun) {
+TEST_F(GameRun, CloseRequestOpensTheQuitQuestion) {
     std::string dumpFile = game.scratch("close.json").string();
     std::string script = game.script("close.txt", "12 close\n");
-    GameResult result = game.run({"--headless", "--no-pixels", "--script", script, "--dump", dumpFile});
+    GameResult result = game.run({"--headless", "--no-pixels", "--frames", "20", "--script", script, "--dump", dumpFile});
     ASSERT_EQ(result.exitCode, 0) << result.errorOutput;
-    EXPECT_EQ(GameProcess::readDump(dumpFile)["g_frame"], 12);
+    nlohmann::json dump = GameProcess::readDump(dumpFile);
+    EXPECT_EQ(dump["g_quit"], 0);
+    EXPECT_EQ(dump["popupHandler"]["State"], 99);
+}
+
+TEST_F(GameRun, QuitQuestionInALevelEndsTheGameWithEnter) {
+    std::string dumpFile = game.scratch("quit.json").string();
+    std::string script = game.script("quit.txt", "100 close\n130 tap enter\n");
+    GameResult result =
+        game.run({"--headless", "--no-pixels", "--level", "1", "--frames", "400", "--script", script, "--dump", dumpFile});
+    ASSERT_EQ(result.exitCode, 0) << result.errorOutput;
+    nlohmann::json dump = GameProcess::readDump(dumpFile);
+    EXPECT_EQ(dump["g_quit"], 1);
+    EXPECT_LT(dump["g_frame"].get<int>(), 400);
 }
 
 }  // namespace

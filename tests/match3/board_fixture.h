@@ -13,6 +13,7 @@
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "ui/input.h"
+#include "ui/popup.h"
 
 class BoardTest : public ::testing::Test {
 protected:
@@ -25,6 +26,7 @@ protected:
         resetPlayers();
         sceneMatch3.resetAll();
         clearEffects();
+        popupHandler.State = popupHandler.runtime = popupHandler.direction = 0;
         input = vexaTInput();
         mousePointer._x = mousePointer._y = -500;
         seedRandom(7);
@@ -35,6 +37,7 @@ protected:
         m._item_Max = 259;
     }
     void TearDown() override {
+        popupHandler.State = popupHandler.runtime = popupHandler.direction = 0;
         sceneMatch3.resetAll();
         resetPlayers();
         resetSharedState();

@@ -43,17 +43,19 @@ inline ::testing::AssertionResult nearColour(const Rgba& actual, int r, int g, i
                                          << "), expected (" << r << ", " << g << ", " << b << ")";
 }
 
+// The platform started headless, for a whole test suite.
+inline void startPlatform() {
+    PlatformConfig config;
+    config.headless = true;
+    initPlatform(config);
+}
+
 }  // namespace headless
 
 // A test suite with a headless display and a temporary folder of its own.
 class HeadlessDisplay : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        PlatformConfig config;
-        config.headless = true;
-        initPlatform(config);
-    }
-
+    static void SetUpTestSuite() { headless::startPlatform(); }
     static void TearDownTestSuite() { shutdownPlatform(); }
 
     void SetUp() override {
