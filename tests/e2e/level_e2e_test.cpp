@@ -3,6 +3,7 @@
 // start finds the roster without writing anything.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -46,7 +47,7 @@ TEST_P(LevelWin, BuiltInPlayerWinsTheLevel) {
     EXPECT_EQ(state["sceneMatch3"]["_winrun"], -1) << "level " << level << " not won in " << FRAME_BOUND << " frames";
     EXPECT_LT(state["g_frame"].get<int>(), FRAME_BOUND);
     EXPECT_EQ(state["players"][slot]["Level"], level + 1);
-    EXPECT_GE(state["players"][slot]["StoryLevel"].get<int>(), level + 1);
+    EXPECT_GE(state["players"][slot]["StoryLevel"].get<int>(), std::min(level + 1, 80));  // the story ends at 80
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLevels, LevelWin, ::testing::Range(1, 81));

@@ -27,10 +27,17 @@ constexpr Colour kGlowColours[10] = {{0, 0, 0},          palette::topaz.base,   
                                      palette::emerald.base, {1.0, 0.45, 0.20}, {0.85, 0.84, 0.82},
                                      {0.30, 0.85, 0.75}};
 
-// Debris chip colours by picture number 1..9.
-constexpr Colour kChipColours[10] = {{0, 0, 0},          {0.62, 0.60, 0.60},    {0.30, 0.62, 0.26},
+// Large burst glows by picture number 1..9: as the glows, but 2 is the moss burst, 6 the door
+// break (wood) and 7 the stone break (dust).
+constexpr Colour kBurstColours[10] = {{0, 0, 0},          palette::topaz.base,   {0.45, 0.85, 0.35},
+                                      palette::glowCore,  palette::amethyst.base, palette::sapphire.base,
+                                      {0.90, 0.60, 0.30}, {0.85, 0.84, 0.82},    {0.85, 0.84, 0.82},
+                                      {0.30, 0.85, 0.75}};
+
+// Debris chip colours by picture number 1..9: 1 and 2 moss, 6 door wood, 7 stone.
+constexpr Colour kChipColours[10] = {{0, 0, 0},          {0.36, 0.58, 0.24},    {0.30, 0.62, 0.26},
                                      {0.55, 0.34, 0.16}, {0.16, 0.14, 0.20},    palette::goldMid,
-                                     palette::ruby.base, palette::emerald.base, palette::sapphire.base,
+                                     {0.55, 0.34, 0.16}, {0.62, 0.60, 0.60},    palette::sapphire.base,
                                      palette::amethyst.base};
 
 // A light with a white-hot core fading out through `colour`.
@@ -206,7 +213,7 @@ void writeEffectPictures(const std::filesystem::path& out) {
     const std::filesystem::path dir = out / "data/effects";
     for (int n = 1; n <= 9; ++n) {
         tools::writePng(dir / ("glb" + std::to_string(n) + ".png"), glowPicture(32, kGlowColours[n]));
-        tools::writePng(dir / ("glo" + std::to_string(n) + ".png"), glowPicture(64, kGlowColours[n]));
+        tools::writePng(dir / ("glo" + std::to_string(n) + ".png"), glowPicture(64, kBurstColours[n]));
         tools::writePng(dir / ("dirt" + std::to_string(n) + ".png"), chipPicture(n));
     }
     for (int n = 1; n <= 5; ++n) tools::writePng(dir / ("asts" + std::to_string(n) + ".png"), tailPicture(n));
