@@ -151,7 +151,7 @@ void paintBackdrop(const Image& dark) {
 
 Pixmap renderPanel(const Panel& panel, const Image& dark) {
     clearEffects();
-    puReplaceAllItems = vexaTPU_ReplaceAllItems();
+    puReplaceAllItems.resetAll();
     panel.start();
     for (int frame = 1; frame <= panel.frames; ++frame) {
         g_frame += 1;

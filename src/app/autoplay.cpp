@@ -1,5 +1,6 @@
 // The built-in player: a search for the best move on the resting board, and the presses that
-// carry it out frame by frame (press, release, press the partner, release).
+// carry it out frame by frame (press, release, press the partner, release); power-ups, meteors
+// and the instructions' "ok" on the way.
 #include "app/autoplay.h"
 
 #include <array>
@@ -12,10 +13,13 @@
 
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "match3/meteor.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "platform/platform.h"
 #include "ui/scene.h"
+#include "ui/popup.h"
 #include "ui/scene_handler.h"
 
 namespace {
@@ -30,6 +34,8 @@ constexpr int BOMB_MADE_VALUE = 12;  // a removal that leaves a bomb behind
 constexpr int BOMB_COLOUR = 4, BOMB_ROW = 5;
 constexpr int BLAST_REACH = 110;  // a bomb removes what lies nearer than this
 constexpr int OK_BUTTON_X = 512, OK_BUTTON_Y = 540;
+constexpr int HELP_OK_X = 512, HELP_OK_Y = 610;
+constexpr int POWER_UP_EVERY = 6;  // a ready power-up is used every sixth move, or when no swap exists
 constexpr int LEFT_BUTTON = 1;
 
 using Position = std::pair<int, int>;
@@ -221,12 +227,36 @@ void TAutoPlayer::pressAt(int x, int y) {
 
 void TAutoPlayer::pressItem(int slot) { pressAt(floatToInt(board_._itemX[slot]), floatToInt(board_._itemY[slot])); }
 
+// The instructions that open at a level start wait for their "ok" once fully open.
+bool TAutoPlayer::instructionsOpen() const {
+    return popupHandler.State == POPUP_INSTRUCTIONS && popupHandler.runtime == POPUP_OPEN;
+}
+
+// A flying meteor whose click box lies wholly on the screen, while play runs.
+bool TAutoPlayer::meteorInReach() const {
+    if (g_scene != SCENE_MATCH3 || meteor.inAction != 1 || meteor.isHit != 0) return false;
+    if (popupRuntime() != 0 || g_pause != -1 || board_._winrun != 0) return false;
+    return meteor.positionX > 0 && meteor.positionX + meteor.w < 1024 && meteor.positionY > 0 &&
+           meteor.positionY + meteor.h < 768;
+}
+
+// The meteor moves once more before its click test, so aim at the middle of its next box.
+void TAutoPlayer::shootMeteor() {
+    float x = meteor.positionX + meteor.directionX + meteor.w / 2;
+    float y = meteor.positionY + meteor.directionY + meteor.h / 2;
+    pressAt(floatToInt(x), floatToInt(y));
+}
+
 void TAutoPlayer::frame() {
     if (buttonHeld_) {
         injectMouseButton(LEFT_BUTTON, false);
         buttonHeld_ = false;
+    } else if (instructionsOpen()) {
+        pressAt(HELP_OK_X, HELP_OK_Y);
     } else if (okButtonShown()) {
         pressAt(OK_BUTTON_X, OK_BUTTON_Y);
+    } else if (meteorInReach()) {
+        shootMeteor();
     } else if (boardAtRest()) {
         startMove();
     } else {
@@ -249,12 +279,53 @@ void TAutoPlayer::startMove() {
         return;
     }
     AutoMove move = chooseAutoMove(board_, currentPlayer());
+    if (usePowerUp(move)) return;
     if (move.first == 0) return;
+    moves_ += 1;
     pressItem(move.first);
     if (move.second != 0) {
         selected_ = move.first;
         partner_ = move.second;
     }
+}
+
+namespace {
+
+int firstRestingGem(const vexaTSceneMatch3& board) {
+    for (int i = 1; i < M3_SLOTS; ++i)
+        if (board.isGem(i) && board._itemCell[i] > 0) return i;
+    return 0;
+}
+
+}  // namespace
+
+// Buys the first power-up it can afford; points a selected remover at the gem of the best
+// move (its row, its colour) or at any gem when there is none; starts a ready power-up every few moves or when no swap exists.
+bool TAutoPlayer::usePowerUp(const AutoMove& move) {
+    TSpieler& player = currentPlayer();
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) {
+        if (powerUp->isAvailable == 1 && powerUp->isUnlocked == 0 && player.StoryPoints >= powerUp->_unlockCost) {
+            pressAt(floatToInt(powerUp->_x), floatToInt(powerUp->_y));
+            return true;
+        }
+    }
+    int target = move.first != 0 && board_.isGem(move.first) ? move.first : firstRestingGem(board_);
+    for (vexaTPowerUp* remover : std::array<vexaTPowerUp*, 2>{&puRemoveLine, &puRemoveSameItem}) {
+        if (remover->isSelected == 1 && remover->isRunning == 0 && target != 0) {
+            pressItem(target);
+            return true;
+        }
+    }
+    bool due = move.first == 0 || moves_ % POWER_UP_EVERY == POWER_UP_EVERY - 1;
+    if (!due) return false;
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) {
+        if (powerUp->isAvailable == 1 && powerUp->isReady == 1 && powerUp->isSelected == 0 && powerUp->isRunning == 0) {
+            moves_ += 1;
+            pressAt(floatToInt(powerUp->_x), floatToInt(powerUp->_y));
+            return true;
+        }
+    }
+    return false;
 }
 
 bool TAutoPlayer::finished() const { return board_._winrun == -1 && sceneHandler.FaderDir != FADER_DIR_OUT; }

@@ -1,6 +1,8 @@
 // The built-in player of --autoplay: it plays the running match-3 level as a person would,
 // by moving the pointer and pressing the left button through the platform's input path (the
-// same one the test script uses). It only reads the board; the rules do the rest.
+// same one the test script uses). It only reads the board; the rules do the rest. Besides
+// swapping it confirms the instructions, shoots meteors it sees, buys power-ups it can afford
+// and uses ready ones now and then.
 #pragma once
 
 class vexaTSceneMatch3;
@@ -25,7 +27,7 @@ public:
 
     // Called by the shell once per frame, just before the input poll: releases the button it
     // pressed the frame before, or presses where the next step of its move is, or confirms a
-    // won level with the summary's "ok" button.
+    // dialog or a won level with its "ok" button.
     void frame();
     // True once a won level has been handed on and the fade-out after it has ended.
     bool finished() const;
@@ -33,12 +35,18 @@ public:
 private:
     bool boardAtRest() const;
     bool okButtonShown() const;
+    bool instructionsOpen() const;
+    bool meteorInReach() const;
     void pressAt(int x, int y);
     void pressItem(int slot);
+    void shootMeteor();
+    // Buys, aims or starts a power-up; false when none is due.
+    bool usePowerUp(const AutoMove& move);
     void startMove();
 
     const vexaTSceneMatch3& board_;
     bool buttonHeld_ = false;
     int selected_ = 0;  // the gem this player selected last, waiting for its partner
     int partner_ = 0;
+    int moves_ = 0;     // moves started, to use a ready power-up every few of them
 };

@@ -10,6 +10,8 @@
 
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "match3/meteor.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "persist/roster.h"
@@ -60,7 +62,7 @@ nlohmann::json dumpShell() {
             {"g_suspended", g_suspended}, {"g_frame", g_frame},
             {"g_debug", g_debug},         {"g_textDebug", g_textDebug},
             {"g_currentPlayer", g_currentPlayer}, {"g_boardAlpha", g_boardAlpha},
-            {"g_inputLayer", g_inputLayer}, {"g_helpPage", g_helpPage}};
+            {"g_inputLayer", g_inputLayer}, {"g_helpPage", g_helpPage}, {"g_helpFromMenu", g_helpFromMenu}};
 }
 
 nlohmann::json dumpSceneHandler() {
@@ -186,6 +188,23 @@ nlohmann::json dumpConfig() {
             {"musiklautsoll", config.musiklautsoll}, {"soundlaut", config.soundlaut}, {"sprache", config.sprache}};
 }
 
+nlohmann::json dumpPowerUp(const vexaTPowerUp& p) {
+    return {{"isAvailable", p.isAvailable}, {"isRunning", p.isRunning},     {"isSelected", p.isSelected},
+            {"isUnlocked", p.isUnlocked},   {"isReady", p.isReady},         {"isHover", p.isHover},
+            {"isFirstTime", p.isFirstTime}, {"_runtime", p._runtime},       {"_hover_runtime", p._hover_runtime},
+            {"_chargeCost", p._chargeCost}, {"_unlockCost", p._unlockCost}, {"_availableOnLevel", p._availableOnLevel},
+            {"_x", p._x},                   {"_y", p._y}};
+}
+
+nlohmann::json dumpMeteor() {
+    const TMeteor& m = meteor;
+    return {{"inAction", m.inAction},     {"isHit", m.isHit},           {"positionX", m.positionX},
+            {"positionY", m.positionY},   {"directionX", m.directionX}, {"directionY", m.directionY},
+            {"corner", m.corner},         {"runtime", m.runtime},       {"animCount", m.animCount},
+            {"nextAppearance", m.nextAppearance}, {"isRaining", m.isRaining}, {"raincounter", m.raincounter},
+            {"impact", m.impact},         {"gfxid", m.gfxid},           {"donecount", m.donecount}};
+}
+
 }  // namespace
 
 nlohmann::json dumpGameState() {
@@ -198,6 +217,11 @@ nlohmann::json dumpGameState() {
     state["config"] = dumpConfig();
     state["popupHandler"] = dumpPopupHandler();
     state["roster"] = dumpRoster();
+    state["meteor"] = dumpMeteor();
+    state["puRemoveLine"] = dumpPowerUp(puRemoveLine);
+    state["puRemoveSameItem"] = dumpPowerUp(puRemoveSameItem);
+    state["puReplaceAllItems"] = dumpPowerUp(puReplaceAllItems);
+    state["puThrowExplosive"] = dumpPowerUp(puThrowExplosive);
     return state;
 }
 

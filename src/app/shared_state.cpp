@@ -20,26 +20,10 @@ int g_sliderSound = 0;
 int g_sliderMusic = 0;
 int g_storyPage = 0;
 
-namespace {
-int unlockedFlags[5] = {};
-int firstTimeFlags[5] = {};
-
-bool validPowerUp(int which) { return which >= 1 && which <= 4; }
-}  // namespace
-
 void playSoundEffect(int number, float x) { soundHandler.PlayS(number, x); }
 void showFloatingMessage(float x, float y, const String& text) { messageHandler.addMessage(text, x, y); }
 int popupRuntime() { return popupHandler.runtime; }
 void setStoryPage(int page) { g_storyPage = page; }
-
-int powerUpUnlocked(int which) { return validPowerUp(which) ? unlockedFlags[which] : 0; }
-int powerUpFirstTime(int which) { return validPowerUp(which) ? firstTimeFlags[which] : 0; }
-
-void setPowerUpFlags(int which, int unlocked, int firstTime) {
-    if (!validPowerUp(which)) return;
-    unlockedFlags[which] = unlocked;
-    firstTimeFlags[which] = firstTime;
-}
 
 void resetSharedState() {
     g_powerUpBusy = 0;
@@ -53,6 +37,4 @@ void resetSharedState() {
     g_helpFromMenu = 0;
     g_sliderSound = g_sliderMusic = 0;
     g_storyPage = 0;
-    std::fill(std::begin(unlockedFlags), std::end(unlockedFlags), 0);
-    std::fill(std::begin(firstTimeFlags), std::end(firstTimeFlags), 0);
 }

@@ -1,6 +1,6 @@
 // Shared game state that is not the shell's own (the board alpha, the goal counter positions,
 // the power-up flag), and the calls into services that come with later subsystems: sound
-// effects, floating messages, the popup clock, the story page and the power-up flags.
+// effects, floating messages, the popup clock and the story page.
 #pragma once
 
 #include "core/bild.h"
@@ -27,12 +27,6 @@ int popupRuntime();
 // Chooses the page the story scene shows next (kept here until the story scene exists).
 void setStoryPage(int page);
 extern int g_storyPage;
-
-// The unlock and first-time flags of the four power-ups, 1 remove-line, 2 remove-same-items,
-// 3 replace-all, 4 throw-explosive; kept here until the power-up objects exist.
-int powerUpUnlocked(int which);
-int powerUpFirstTime(int which);
-void setPowerUpFlags(int which, int unlocked, int firstTime);
 
 // Puts the shared state above back to its initial values; used by tests.
 void resetSharedState();

@@ -13,6 +13,7 @@
 #include "app/shared_state.h"
 #include "app/subsystem_hooks.h"
 #include "font/game_fonts.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "persist/language_file.h"
@@ -139,7 +140,7 @@ void runPauseScreen() {
 // The R key in a level: story points to 0 and the power-ups locked again.
 void resetStoryPointsAndPowerUps() {
     currentPlayer().StoryPoints = 0;
-    for (int which = 1; which <= 4; ++which) setPowerUpFlags(which, 0, powerUpFirstTime(which));
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) powerUp->isUnlocked = 0;
 }
 
 void addDebugPoints() {

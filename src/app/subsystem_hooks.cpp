@@ -5,6 +5,7 @@
 #include "app/interface_helpers.h"
 #include "app/os_integration.h"
 #include "font/game_fonts.h"
+#include "match3/power_up.h"
 #include "persist/config.h"
 #include "persist/language_file.h"
 #include "persist/roster.h"
@@ -15,7 +16,12 @@
 void loadSettingsAndRoster() { loadRoster(specialFolderPath()); }
 
 void prepareFrontEndAtStart() {}
-void lockPowerUps() {}
+void lockPowerUps() {
+    puReplaceAllItems._lock();
+    puThrowExplosive._lock();
+    puRemoveLine._lock();
+    puRemoveSameItem._lock();
+}
 
 // The game never closes by itself: the window's close button asks first.
 void openQuitDialog() { popupHandler.pop(POPUP_QUIT); }

@@ -8,6 +8,8 @@
 #include "app/interface_helpers.h"
 #include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "match3/meteor.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "ui/buttons.h"
@@ -72,6 +74,8 @@ int vexaTSceneMatch3::preloadImages() {
     for (int n = 1; n <= ITEM_PICTURES; ++n)
         _imgItem[size_t(n)].LoadFromDisk(u"data/match3/item1-" + intToString(n) + u".png", 1, -1);
     for (int n = 1; n <= 4; ++n) _imgCellArrow[size_t(n)].LoadFromDisk(u"data/match3/arrow" + intToString(n) + u".png", 1, -1);
+    loadPowerUpPictures();
+    meteor.loadImages();
     return 0;
 }
 

@@ -6,6 +6,8 @@
 #include "app/interface_helpers.h"
 #include "app/shared_state.h"
 #include "match3/effects.h"
+#include "match3/meteor.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "persist/player.h"
@@ -48,7 +50,7 @@ int vexaTSceneMatch3::Prepare() {
     g_helpFromMenu = 0;
     _zugpointer = _nixdo = _swapping = 0;
     _preparelevelmatch3();
-    player.resumePowerUps();
+    preparePowerUps(player);
     clearEffects();
     _wholeglow = -496;
     popupHandler.State = 0;
@@ -60,7 +62,17 @@ int vexaTSceneMatch3::Prepare() {
     soundHandler.play_music(u"ingame" + intToString(randInt(1, 2)) + u".ogg");
     g_scene = SCENE_MATCH3;
     sceneHandler.fade_in();
+    meteor.CalcNextAppearance();
     return 0;
+}
+
+// Each kind resets its running state, then the profile gives back the unlock flags.
+void vexaTSceneMatch3::preparePowerUps(TSpieler& player) {
+    puRemoveLine.Prepare();
+    puRemoveSameItem.Prepare();
+    puThrowExplosive.Prepare();
+    puReplaceAllItems.Prepare();
+    player.resumePowerUps();
 }
 
 int vexaTSceneMatch3::Update() {
@@ -92,6 +104,7 @@ int vexaTSceneMatch3::Update() {
     _imgGameUIMatch3Longbar.Paint();
     _gameUI_drawMenuButton();
     messageHandler.Update();
+    runMeteor();
     if (_runtime > 150 && _winrun == 0) drawGoalBar();
     endPauseOnClick(player);
     setAlpha(1);
@@ -100,11 +113,32 @@ int vexaTSceneMatch3::Update() {
     return 0;
 }
 
-// Sets the help page of the level once. (The instructions dialog that opens on it comes with
-// the power-ups.)
+// Once per level: the help page of the level, and for players with help on the instructions
+// on the levels that introduce an element.
 void vexaTSceneMatch3::showLevelHelpOnce(const TSpieler& player) {
     _runtime = 36;
     g_helpPage = helpPageOfLevel(player.Level, g_helpPage);
+    bool introduces = player.Level <= 5 || player.Level == 7 || player.Level == 9;
+    if (introduces && player.Level >= 1 && player.isHelp != 0) popupHandler.pop(POPUP_INSTRUCTIONS);
+}
+
+// A meteor starts about once in 400 frames once play runs and its pause is over, or at once
+// while F8 is held; a flying or raining meteor is updated every frame.
+void vexaTSceneMatch3::runMeteor() {
+    bool mayStart = _runtime > 150 && _winrun == 0 && meteor.inAction == 0 && noPopupRuns() && g_pause == -1;
+    if (mayStart) {
+        int a = floatToInt(randFloat(0, 400));
+        int b = floatToInt(randFloat(0, 400));
+        if (a == b) {
+            meteor.Start();
+            updateEffects();
+        } else if (input._F8 == 1) {
+            meteor.nextAppearance = _runtime - 1;
+            meteor.Start();
+            updateEffects();
+        }
+    }
+    if (meteor.inAction == 1) meteor.Update();
 }
 
 // The board fades in over 40 frames from frame 53 (from frame 1 when a level is resumed) and
@@ -138,6 +172,7 @@ void vexaTSceneMatch3::runRules() {
 
 int vexaTSceneMatch3::_draw_pu() {
     g_powerUpBusy = 0;
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) powerUp->Update();
     setScale(1, 1);
     return 0;
 }

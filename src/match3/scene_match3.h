@@ -243,12 +243,16 @@ public:
     void unlinkAndFree(int slot);
     // Starts the effect that takes a removed item to its goal counter or lets it rise away.
     void installCollectionEffect(int slot);
+    // True when the item's cell mask touches the pointer's collision picture.
+    bool itemUnderPointer(int slot) const;
 
 private:
     // Frame (scene.cpp).
     void runRules();
     void countPlayTime(TSpieler& player);
     void showLevelHelpOnce(const TSpieler& player);
+    void preparePowerUps(TSpieler& player);
+    void runMeteor();
     float boardAlpha(const TSpieler& player) const;
     void runBoardStep();
     void advanceMossGlint();
@@ -287,7 +291,6 @@ private:
     void setPreviewBorders(int level);
     void placePreviewStones(int level);
     // Input and swaps (moves.cpp).
-    bool itemUnderPointer(int slot) const;
     int directionFromSelected(int slot) const;  // 1 right, 2 left, 3 below, 4 above; 0 none
     void pressWithSelection(int slot, bool bomb);
     void triggerBomb(int slot);

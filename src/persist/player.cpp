@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 
 std::array<TSpieler, PLAYER_SLOTS> players;
@@ -40,22 +41,26 @@ int TSpieler::SetURL(const String& path) {
 // --- Power-up flags ---
 
 int TSpieler::resumePowerUps() {
-    setPowerUpFlags(1, resumeRemoveLineIsUnlocked, resumeRemoveLineIsFirstTime);
-    setPowerUpFlags(2, resumeRemoveSameItemsIsUnlocked, resumeRemoveSameItemsIsFirstTime);
-    setPowerUpFlags(3, resumeReplaceAllItemsIsUnlocked, resumeReplaceAllItemsIsFirstTime);
-    setPowerUpFlags(4, resumeThrowExplosiveIsUnlocked, resumeThrowExplosiveIsFirstTime);
+    puRemoveLine.isUnlocked = resumeRemoveLineIsUnlocked;
+    puRemoveSameItem.isUnlocked = resumeRemoveSameItemsIsUnlocked;
+    puReplaceAllItems.isUnlocked = resumeReplaceAllItemsIsUnlocked;
+    puThrowExplosive.isUnlocked = resumeThrowExplosiveIsUnlocked;
+    puRemoveLine.isFirstTime = resumeRemoveLineIsFirstTime;
+    puRemoveSameItem.isFirstTime = resumeRemoveSameItemsIsFirstTime;
+    puReplaceAllItems.isFirstTime = resumeReplaceAllItemsIsFirstTime;
+    puThrowExplosive.isFirstTime = resumeThrowExplosiveIsFirstTime;
     return 0;
 }
 
 int TSpieler::suspendPowerUps() {
-    resumeRemoveLineIsUnlocked = powerUpUnlocked(1);
-    resumeRemoveSameItemsIsUnlocked = powerUpUnlocked(2);
-    resumeReplaceAllItemsIsUnlocked = powerUpUnlocked(3);
-    resumeThrowExplosiveIsUnlocked = powerUpUnlocked(4);
-    resumeRemoveLineIsFirstTime = powerUpFirstTime(1);
-    resumeRemoveSameItemsIsFirstTime = powerUpFirstTime(2);
-    resumeReplaceAllItemsIsFirstTime = powerUpFirstTime(3);
-    resumeThrowExplosiveIsFirstTime = powerUpFirstTime(4);
+    resumeRemoveLineIsUnlocked = puRemoveLine.isUnlocked;
+    resumeRemoveSameItemsIsUnlocked = puRemoveSameItem.isUnlocked;
+    resumeReplaceAllItemsIsUnlocked = puReplaceAllItems.isUnlocked;
+    resumeThrowExplosiveIsUnlocked = puThrowExplosive.isUnlocked;
+    resumeRemoveLineIsFirstTime = puRemoveLine.isFirstTime;
+    resumeRemoveSameItemsIsFirstTime = puRemoveSameItem.isFirstTime;
+    resumeReplaceAllItemsIsFirstTime = puReplaceAllItems.isFirstTime;
+    resumeThrowExplosiveIsFirstTime = puThrowExplosive.isFirstTime;
     return 0;
 }
 
@@ -133,7 +138,10 @@ void TSpieler::eraseCampaign() {
     }
     for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
     for (int k = 1; k <= 7; ++k) pusoll[k] = 0;
-    for (int which = 1; which <= 4; ++which) setPowerUpFlags(which, 0, 1);
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) {
+        powerUp->isUnlocked = 0;
+        powerUp->isFirstTime = 1;
+    }
     suspendPowerUps();
 }
 

@@ -1,5 +1,6 @@
 // The level's menu and the quit question.
 #include "app/globals.h"
+#include "app/shared_state.h"
 #include "font/game_fonts.h"
 #include "persist/language_file.h"
 #include "persist/player.h"
@@ -14,8 +15,8 @@ namespace {
 
 constexpr int GLASS_BUTTON = 3;
 constexpr int DIALOG_LAYER = 2;
-// The menu's "help" and "options" buttons are drawn in a layer that is never active, so they
-// show dimmed and never react, until the instructions and options dialogs exist.
+// The menu's "options" button is drawn in a layer that is never active, so it shows dimmed and
+// never reacts, until the options dialog exists.
 constexpr int UNAVAILABLE_LAYER = -1;
 constexpr int CLOSING = 2;
 
@@ -46,7 +47,11 @@ void quitGame() {
 int vexaTPopup::IngameMenu() {
     setScale(1, 1);
     box(POPUP_SIZE_SMALL, text(u"menu"), 0);
-    clicked(417, 374, UNAVAILABLE_LAYER, u"help");
+    if (clicked(417, 374, DIALOG_LAYER, u"help")) {
+        g_helpPage = 1;
+        g_helpFromMenu = 1;
+        State = POPUP_INSTRUCTIONS;
+    }
     if (clicked(417, 454, DIALOG_LAYER, u"exit")) leaveLevel();
     clicked(607, 374, UNAVAILABLE_LAYER, u"options");
     if (clicked(607, 454, DIALOG_LAYER, u"continue") || input._Escape == 1) {

@@ -9,4 +9,3 @@ int vexaTPopup::NewGame() { return 0; }
 int vexaTPopup::Credits() { return 0; }
 int vexaTPopup::RoadmapHelp() { return 0; }
 int vexaTPopup::resumegame() { return 0; }
-int vexaTPopup::showinstructions() { return 0; }

@@ -63,7 +63,8 @@ public:
     // The quit question: "back" or Escape closes it, "ok" or Enter saves and ends the game.
     virtual int show_quit();
     virtual int RoadmapHelp();
-    // The level's menu: leave the level (saved for resuming) or continue; Escape continues.
+    // The level's menu: the instructions, leave the level (saved for resuming) or continue;
+    // Escape continues.
     virtual int IngameMenu();
     virtual int resumegame();
     // Advances the phase and draws whichever dialog is open; called at the end of a scene's Update.

@@ -4,6 +4,7 @@
 
 #include "app/autoplay.h"
 #include "app/shell.h"
+#include "match3/power_up.h"
 #include "match3/board_fixture.h"
 #include "ui/scene_handler.h"
 
@@ -157,6 +158,41 @@ TEST_F(AutoplayTest, TheSummaryIsConfirmedWithTheOkButtonOnceItIsShown) {
     autoPlayer.frame();
     inputPoll();
     EXPECT_EQ(input._MausFireLeft, 0);
+}
+
+TEST_F(AutoplayTest, TheInstructionsAreConfirmedOnceFullyOpen) {
+    build(twoSwaps);
+    popupHandler.State = POPUP_INSTRUCTIONS;
+    popupHandler.direction = 1;
+    popupHandler.runtime = 15;
+    autoPlayer.frame();
+    inputPoll();
+    EXPECT_EQ(input._MausFireLeft, 0);
+    popupHandler.runtime = POPUP_OPEN;
+    autoPlayer.frame();
+    inputPoll();
+    EXPECT_EQ(input._MausFireLeft, 1);
+    EXPECT_EQ(mousePointer._x, 512);
+    EXPECT_EQ(mousePointer._y, 610);
+}
+
+TEST_F(AutoplayTest, AnAffordablePowerUpIsBoughtAndAReadyOneUsedWhenNoSwapIsLeft) {
+    build({"1234", "3412", "2341"});
+    player.Level = 9;
+    m._draw_pu();  // the buttons show from this frame on
+    player.StoryPoints = 70000;
+    playFrame();
+    m._draw_pu();
+    EXPECT_EQ(puRemoveLine.isUnlocked, 1);
+    EXPECT_EQ(player.StoryPoints, 70000 - 27500);
+    for (int f = 0; f < 8; ++f) {
+        playFrame();
+        m._draw_pu();
+    }
+    EXPECT_EQ(puRemoveSameItem.isUnlocked, 0) << "47500 is more than is left";
+    EXPECT_EQ(puRemoveLine.isRunning, 1) << "no swap is left, so the free first use is taken";
+    EXPECT_EQ(player.StoryPoints, 70000 - 27500);
+    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) powerUp->resetAll();
 }
 
 TEST_F(AutoplayTest, FinishedOnceTheWonLevelIsHandedOnAndFadedOut) {

@@ -7,6 +7,7 @@
 #include "app/shell.h"
 #include "persist/player.h"
 #include "ui/messages.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
@@ -124,12 +125,12 @@ TEST_F(ShellFrame, F2AddsPointsEveryFrameAndRResetsThemInALevel) {
     injectKey(KEY_F1 + 1, false);
     EXPECT_EQ(currentPlayer().StoryPoints, 4000);
     EXPECT_EQ(messageHandler._listMessages.size(), 2u);
-    setPowerUpFlags(2, 1, 0);
+    puRemoveSameItem.isUnlocked = 1;
     injectKey(KEY_R, true);
     injectKey(KEY_R, false);
     frame();
     EXPECT_EQ(currentPlayer().StoryPoints, 0);
-    EXPECT_EQ(powerUpUnlocked(2), 0);
+    EXPECT_EQ(puRemoveSameItem.isUnlocked, 0);
     messageHandler._listMessages.clear();
 }
 

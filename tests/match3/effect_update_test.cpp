@@ -41,7 +41,7 @@ protected:
         sceneMatch3.resetAll();
         clearEffects();
         meteor = TMeteor();
-        puReplaceAllItems = vexaTPU_ReplaceAllItems();
+        puReplaceAllItems.resetAll();
     }
 
     // A solid square picture with its handle at its centre, as the effect pictures are loaded.

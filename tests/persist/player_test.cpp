@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "app/shared_state.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "test_support.h"
@@ -223,7 +224,8 @@ TEST_F(PlayerTest, NewCampaignKeepsThePlayer) {
     EXPECT_EQ(p.gtGameType, 5);
     EXPECT_EQ(p.StoryPoints, 0);
     EXPECT_EQ(p.Level, 1);
-    setPowerUpFlags(2, 1, 0);
+    puRemoveSameItem.isUnlocked = 1;
+    puRemoveSameItem.isFirstTime = 0;
     p.suspendPowerUps();
     EXPECT_EQ(p.resumeRemoveSameItemsIsUnlocked, 1);
     EXPECT_EQ(p.resumeRemoveSameItemsIsFirstTime, 0);
