@@ -206,6 +206,12 @@ void vexaTPowerUp::showPriceTooltip() {
     drawTooltip(text, mousePointer._x, _imgReady.y1 - 60);
 }
 
+void vexaTPowerUp::updateButton() {
+    _debugInfo();
+    _checkStatus();
+    if (isHover == 1) _onHover();
+}
+
 void vexaTPowerUp::payForUse() {
     if (isFirstTime == 0) currentPlayer().decStoryPoints(_chargeCost);
 }

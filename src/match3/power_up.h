@@ -102,6 +102,8 @@ protected:
                    const String& folder);
     // Pays the use price unless the use is free; every use after it is paid.
     void payForUse();
+    // The button's part of every kind's Update: status and picture, then hover and click.
+    void updateButton();
     // The two click shapes: target-picking kinds select, immediate kinds act at once.
     int onClickTargetPicking();
     int onClickImmediate();

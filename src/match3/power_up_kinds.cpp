@@ -125,9 +125,7 @@ void vexaTPU_RemoveLine::resetAll() {
 }
 
 int vexaTPU_RemoveLine::Update() {
-    _debugInfo();
-    _checkStatus();
-    if (isHover == 1) _onHover();
+    updateButton();
     if (isRunning == 1) _work();
     if (isSelected == 1) highlightRowsUnderPointer();
     return 0;
@@ -219,9 +217,7 @@ void vexaTPU_RemoveSameItem::resetAll() {
 }
 
 int vexaTPU_RemoveSameItem::Update() {
-    _debugInfo();
-    _checkStatus();
-    if (isHover == 1) _onHover();
+    updateButton();
     if (isSelected == 1) highlightColoursUnderPointer();
     if (isRunning == 1) _work();
     return 0;
@@ -308,9 +304,7 @@ vexaTPU_ReplaceAllItems::vexaTPU_ReplaceAllItems() {
 }
 
 int vexaTPU_ReplaceAllItems::Update() {
-    _debugInfo();
-    _checkStatus();
-    if (isHover == 1) _onHover();
+    updateButton();
     if (isRunning == 1) _work();
     return 0;
 }
@@ -423,9 +417,7 @@ void vexaTPU_ThrowExplosive::resetAll() {
 }
 
 int vexaTPU_ThrowExplosive::Update() {
-    _debugInfo();
-    _checkStatus();
-    if (isHover == 1) _onHover();
+    updateButton();
     if (isRunning == 1) _work();
     return 0;
 }

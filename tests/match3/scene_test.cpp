@@ -11,8 +11,8 @@ class SceneTest : public BoardTest {
 protected:
     ScopedWorkDir dir;
 
-    // A level of 6 by 6 plain cells with one moss cell, as level 2.
-    void writeLevel() {
+    // A level of 6 by 6 plain cells with one moss cell.
+    void writeLevel(int level = 2) {
         std::string bytes;
         for (int row = 1; row <= 13; ++row)
             for (int column = 1; column <= 20; ++column) {
@@ -20,7 +20,7 @@ protected:
                 if (row == 3 && column == 3) value = 3;
                 for (int b = 0; b < 4; ++b) bytes += char((uint32_t(value) >> (8 * b)) & 0xff);
             }
-        dir.write("data/levels/lvla002.lvl", bytes);
+        dir.write(toUtf8(levelFileName(level)), bytes);
     }
 };
 
@@ -55,6 +55,35 @@ TEST_F(SceneTest, SnapshotHoldsTheBoardAndTheProfiles) {
     EXPECT_EQ(board["items"].size(), 36u + 6u);  // a gem per cell and a brake per column
     EXPECT_EQ(board["cells"][7]["_cellMoss"], 1);
     EXPECT_EQ(board["items"][0]["slot"], 1);
+}
+
+TEST_F(SceneTest, LevelsThatIntroduceAnElementOpenTheirHelpPageAtFrame35) {
+    // Page shown by level; 0 where the level keeps the page it had and opens nothing.
+    const int pages[] = {0, 1, 2, 3, 4, 5, 0, 6, 0, 7, 0};
+    for (int level = 1; level <= 10; ++level) {
+        writeLevel(level);
+        player.Level = level;
+        player.isHelp = 1;
+        g_helpPage = 42;
+        popupHandler.State = popupHandler.runtime = 0;
+        m.Prepare();
+        for (int f = 1; f <= 34; ++f) m.Update();
+        EXPECT_EQ(popupHandler.State, 0) << "level " << level;
+        m.Update();
+        EXPECT_EQ(m._runtime, 36);
+        EXPECT_EQ(g_helpPage, pages[level] == 0 ? 42 : pages[level]) << "level " << level;
+        EXPECT_EQ(popupHandler.State, pages[level] == 0 ? 0 : POPUP_INSTRUCTIONS) << "level " << level;
+        m.Update();
+        EXPECT_EQ(m._runtime, pages[level] == 0 ? 37 : 36) << "the level's clock waits while the help is open";
+    }
+    writeLevel(2);
+    player.Level = 2;
+    player.isHelp = 0;
+    popupHandler.State = popupHandler.runtime = 0;
+    m.Prepare();
+    for (int f = 1; f <= 36; ++f) m.Update();
+    EXPECT_EQ(g_helpPage, 2);
+    EXPECT_EQ(popupHandler.State, 0) << "help switched off";
 }
 
 }  // namespace
