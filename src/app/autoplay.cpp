@@ -300,7 +300,8 @@ int firstRestingGem(const vexaTSceneMatch3& board) {
 }  // namespace
 
 // Buys the first power-up it can afford; points a selected remover at the gem of the best
-// move (its row, its colour) or at any gem when there is none; starts a ready power-up every few moves or when no swap exists.
+// move (its row, its colour) or at any gem when there is none; starts a ready power-up every
+// few moves or when no swap exists.
 bool TAutoPlayer::usePowerUp(const AutoMove& move) {
     TSpieler& player = currentPlayer();
     for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) {

@@ -22,8 +22,8 @@ vexaTSceneMatch3 sceneMatch3;
 namespace {
 
 // The instructions page of a level that introduces an element: moss, bombs, stones, and the
-// four power-ups on the levels where they become available.
-int helpPageOfLevel(int level, int current) {
+// four power-ups on the levels where they become available; 0 for the other levels.
+int helpPageOfLevel(int level) {
     switch (level) {
         case 1: return 1;
         case 2: return 2;
@@ -32,7 +32,7 @@ int helpPageOfLevel(int level, int current) {
         case 5: return 5;  // remove-same-item
         case 7: return 6;  // throw-explosive
         case 9: return 7;  // replace-all
-        default: return current;
+        default: return 0;
     }
 }
 
@@ -117,9 +117,10 @@ int vexaTSceneMatch3::Update() {
 // on the levels that introduce an element.
 void vexaTSceneMatch3::showLevelHelpOnce(const TSpieler& player) {
     _runtime = 36;
-    g_helpPage = helpPageOfLevel(player.Level, g_helpPage);
-    bool introduces = player.Level <= 5 || player.Level == 7 || player.Level == 9;
-    if (introduces && player.Level >= 1 && player.isHelp != 0) popupHandler.pop(POPUP_INSTRUCTIONS);
+    int page = helpPageOfLevel(player.Level);
+    if (page == 0) return;
+    g_helpPage = page;
+    if (player.isHelp != 0) popupHandler.pop(POPUP_INSTRUCTIONS);
 }
 
 // A meteor starts about once in 400 frames once play runs and its pause is over, or at once
@@ -129,11 +130,9 @@ void vexaTSceneMatch3::runMeteor() {
     if (mayStart) {
         int a = floatToInt(randFloat(0, 400));
         int b = floatToInt(randFloat(0, 400));
-        if (a == b) {
-            meteor.Start();
-            updateEffects();
-        } else if (input._F8 == 1) {
-            meteor.nextAppearance = _runtime - 1;
+        bool byChance = a == b;
+        if (!byChance && input._F8 == 1) meteor.nextAppearance = _runtime - 1;
+        if (byChance || input._F8 == 1) {
             meteor.Start();
             updateEffects();
         }
