@@ -10,9 +10,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/harness.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"

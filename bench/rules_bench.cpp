@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"

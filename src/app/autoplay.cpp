@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "platform/platform.h"
-#include "ui/scene.h"
 #include "ui/popup.h"
+#include "ui/scene.h"
 #include "ui/scene_handler.h"
 
 namespace {

@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
+#include "persist/config.h"
 #include "persist/player.h"
 #include "persist/roster.h"
-#include "persist/config.h"
 #include "scenes/intro.h"
 #include "ui/input.h"
 #include "ui/popup.h"

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <functional>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "persist/roster.h"

@@ -1,15 +1,15 @@
 // Interim bodies of the shell's calls into subsystems still to come.
 #include "app/subsystem_hooks.h"
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
 #include "app/os_integration.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
 #include "match3/power_up.h"
 #include "persist/config.h"
 #include "persist/language_file.h"
 #include "persist/roster.h"
 #include "platform/platform.h"
+#include "ui/interface_helpers.h"
 #include "ui/popup.h"
 #include "ui/scene.h"
 

@@ -3,7 +3,7 @@
 // pass that removes ready-made rows, and the preview tables of the roadmap.
 #include <memory>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 

@@ -4,15 +4,15 @@
 #include <algorithm>
 #include <array>
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "ui/buttons.h"
+#include "ui/interface_helpers.h"
 #include "ui/interface_pictures.h"
 #include "ui/popup.h"
 

@@ -17,14 +17,14 @@
 #include <array>
 #include <cmath>
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
+#include "ui/interface_helpers.h"
 #include "ui/interface_pictures.h"
 #include "ui/sound_handler.h"
 

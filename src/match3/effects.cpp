@@ -1,7 +1,7 @@
 // Installing and clearing effects in the fixed pool.
 #include "match3/effects.h"
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "platform/platform.h"
 
 std::array<vexaTEffect, EFFECT_SLOTS + 1> effectPool;

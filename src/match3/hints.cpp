@@ -4,11 +4,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
-#include "ui/sound_handler.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
+#include "ui/popup.h"
+#include "ui/sound_handler.h"
 
 namespace {
 

@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
-#include "ui/sound_handler.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
+#include "ui/messages.h"
+#include "ui/sound_handler.h"
 
 namespace {
 

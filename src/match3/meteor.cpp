@@ -2,10 +2,11 @@
 // rain of three burning meteors that follows and turns three items into bombs.
 #include "match3/meteor.h"
 
-#include "app/shared_state.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "ui/input.h"
+#include "ui/popup.h"
 #include "ui/sound_handler.h"
 
 TMeteor meteor;

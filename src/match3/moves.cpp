@@ -6,12 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
-#include "ui/sound_handler.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/scene_match3.h"
 #include "ui/input.h"
+#include "ui/popup.h"
+#include "ui/sound_handler.h"
 
 namespace {
 

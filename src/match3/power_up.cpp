@@ -2,15 +2,15 @@
 // tooltip, click acceptance, unlocking and paying, and the messages at the button.
 #include "match3/power_up.h"
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/scene_match3.h"
 #include "persist/language_file.h"
 #include "persist/player.h"
 #include "ui/buttons.h"
 #include "ui/input.h"
+#include "ui/interface_helpers.h"
 #include "ui/messages.h"
 #include "ui/popup.h"
 #include "ui/sound_handler.h"

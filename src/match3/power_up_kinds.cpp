@@ -12,8 +12,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"

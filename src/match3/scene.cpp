@@ -2,9 +2,8 @@
 // rules and draws the board, the interface, the win sequence, the effects and the dialogs.
 #include <algorithm>
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
@@ -12,6 +11,7 @@
 #include "persist/config.h"
 #include "persist/player.h"
 #include "ui/input.h"
+#include "ui/interface_helpers.h"
 #include "ui/messages.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
@@ -19,7 +19,37 @@
 
 vexaTSceneMatch3 sceneMatch3;
 
+static_assert(vexaTSceneMatch3::_GAMETYPE_SWAP == PLAYER_GAMETYPE_SWAP);
+static_assert(M3_SLOTS == PLAYER_BOARD_SLOTS);
+
 namespace {
+
+// The profiles and the sound handler sit below the board; as the program starts, the board
+// hands them what they read of it: the tables and power-up flags that a suspended level keeps,
+// whether a level is in play, whether its win sequence runs.
+ResumeBoardLink boardTablesForProfiles() {
+    vexaTSceneMatch3& board = sceneMatch3;
+    ResumeBoardLink link;
+    link.cellMoss = board._cellMoss.data();
+    link.cellStone = board._cellStone.data();
+    link.cellDoor = board._cellDoor.data();
+    link.itemX = board._itemX.data();
+    link.itemY = board._itemY.data();
+    link.itemA = board._itemA.data();
+    link.itemKaefCol = board._itemKaefCol.data();
+    link.isUnlocked = {&puRemoveLine.isUnlocked, &puRemoveSameItem.isUnlocked, &puReplaceAllItems.isUnlocked,
+                       &puThrowExplosive.isUnlocked};
+    link.isFirstTime = {&puRemoveLine.isFirstTime, &puRemoveSameItem.isFirstTime, &puReplaceAllItems.isFirstTime,
+                        &puThrowExplosive.isFirstTime};
+    link.levelInPlay = [] { return g_scene == SCENE_MATCH3 && sceneMatch3._winrun == 0; };
+    return link;
+}
+
+[[maybe_unused]] const bool boardLinked = [] {
+    linkResumeBoard(boardTablesForProfiles());
+    linkWinSequence([] { return sceneMatch3._winrun > 0; });
+    return true;
+}();
 
 // The instructions page of a level that introduces an element: moss, bombs, stones, and the
 // four power-ups on the levels where they become available; 0 for the other levels.

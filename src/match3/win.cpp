@@ -3,8 +3,8 @@
 // scene once the player confirms.
 #include <algorithm>
 
-#include "app/globals.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
 #include "match3/scene_match3.h"
 #include "persist/language_file.h"
 #include "persist/player.h"

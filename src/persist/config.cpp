@@ -4,14 +4,15 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
-#include "ui/input.h"
 
 namespace {
 
 constexpr int VOLUME_MAX = 280;
+using PointerHook = void (*)();
+constinit PointerHook enableGamePointer = nullptr;
 
 // Volumes outside the slider's range would overdrive the channels.
 int volume(const String& line) { return std::clamp(stringToInt(line), 0, VOLUME_MAX); }
@@ -34,6 +35,8 @@ TConfig startingConfig() {
 }
 
 TConfig config = startingConfig();
+
+void linkPointerReset(void (*enable)()) { enableGamePointer = enable; }
 
 int TConfig::setUrl(const String& path) {
     url = path;
@@ -61,7 +64,7 @@ int TConfig::Reset() {
     musiklautsoll = 140;
     soundlaut = 210;
     g_currentPlayer = -1;
-    mousePointer.enableGFXMode();
+    if (enableGamePointer != nullptr) enableGamePointer();
     return 0;
 }
 

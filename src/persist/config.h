@@ -36,3 +36,7 @@ TConfig startingConfig();
 
 // The settings of this run; they hold the starting values until a settings file is loaded.
 extern TConfig config;
+
+// Reset switches the game's own pointer back on; the pointer, which lives above the settings,
+// hands in how (called once as the program starts). Until then Reset leaves the pointer alone.
+void linkPointerReset(void (*enableGamePointer)());

@@ -5,12 +5,20 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
-#include "match3/power_up.h"
-#include "match3/scene_match3.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 
 std::array<TSpieler, PLAYER_SLOTS> players;
+
+namespace {
+
+constinit ResumeBoardLink boardLink;
+
+}  // namespace
+
+void linkResumeBoard(const ResumeBoardLink& link) { boardLink = link; }
+
+const ResumeBoardLink& resumeBoardLink() { return boardLink; }
 
 TSpieler& currentPlayer() {
     bool valid = g_currentPlayer >= 0 && g_currentPlayer < PLAYER_SLOTS;
@@ -40,27 +48,35 @@ int TSpieler::SetURL(const String& path) {
 
 // --- Power-up flags ---
 
+std::array<int*, 4> TSpieler::storedUnlocks() {
+    return {&resumeRemoveLineIsUnlocked, &resumeRemoveSameItemsIsUnlocked, &resumeReplaceAllItemsIsUnlocked,
+            &resumeThrowExplosiveIsUnlocked};
+}
+
+std::array<int*, 4> TSpieler::storedFirstTimes() {
+    return {&resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime, &resumeReplaceAllItemsIsFirstTime,
+            &resumeThrowExplosiveIsFirstTime};
+}
+
+namespace {
+
+// Copies each flag whose power-up is linked.
+void copyFlags(const std::array<int*, 4>& from, const std::array<int*, 4>& to) {
+    for (size_t k = 0; k < from.size(); ++k)
+        if (from[k] != nullptr && to[k] != nullptr) *to[k] = *from[k];
+}
+
+}  // namespace
+
 int TSpieler::resumePowerUps() {
-    puRemoveLine.isUnlocked = resumeRemoveLineIsUnlocked;
-    puRemoveSameItem.isUnlocked = resumeRemoveSameItemsIsUnlocked;
-    puReplaceAllItems.isUnlocked = resumeReplaceAllItemsIsUnlocked;
-    puThrowExplosive.isUnlocked = resumeThrowExplosiveIsUnlocked;
-    puRemoveLine.isFirstTime = resumeRemoveLineIsFirstTime;
-    puRemoveSameItem.isFirstTime = resumeRemoveSameItemsIsFirstTime;
-    puReplaceAllItems.isFirstTime = resumeReplaceAllItemsIsFirstTime;
-    puThrowExplosive.isFirstTime = resumeThrowExplosiveIsFirstTime;
+    copyFlags(storedUnlocks(), boardLink.isUnlocked);
+    copyFlags(storedFirstTimes(), boardLink.isFirstTime);
     return 0;
 }
 
 int TSpieler::suspendPowerUps() {
-    resumeRemoveLineIsUnlocked = puRemoveLine.isUnlocked;
-    resumeRemoveSameItemsIsUnlocked = puRemoveSameItem.isUnlocked;
-    resumeReplaceAllItemsIsUnlocked = puReplaceAllItems.isUnlocked;
-    resumeThrowExplosiveIsUnlocked = puThrowExplosive.isUnlocked;
-    resumeRemoveLineIsFirstTime = puRemoveLine.isFirstTime;
-    resumeRemoveSameItemsIsFirstTime = puRemoveSameItem.isFirstTime;
-    resumeReplaceAllItemsIsFirstTime = puReplaceAllItems.isFirstTime;
-    resumeThrowExplosiveIsFirstTime = puThrowExplosive.isFirstTime;
+    copyFlags(boardLink.isUnlocked, storedUnlocks());
+    copyFlags(boardLink.isFirstTime, storedFirstTimes());
     return 0;
 }
 
@@ -138,17 +154,17 @@ void TSpieler::eraseCampaign() {
     }
     for (int k = 1; k <= 5; ++k) resumeItemsDestroyed[k] = itemsDestroyed[k] = 0;
     for (int k = 1; k <= 7; ++k) pusoll[k] = 0;
-    for (vexaTPowerUp* powerUp : powerUpsInFrameOrder()) {
-        powerUp->isUnlocked = 0;
-        powerUp->isFirstTime = 1;
-    }
+    for (int* flag : boardLink.isUnlocked)
+        if (flag != nullptr) *flag = 0;
+    for (int* flag : boardLink.isFirstTime)
+        if (flag != nullptr) *flag = 1;
     suspendPowerUps();
 }
 
 int TSpieler::Erase() {
     eraseCampaign();
     isIntroDone = 0;
-    gtGameType = vexaTSceneMatch3::_GAMETYPE_SWAP;
+    gtGameType = PLAYER_GAMETYPE_SWAP;
     Name = u"";
     isHelp = 1;
     LevelPoints = 0;
@@ -199,28 +215,30 @@ int TSpieler::ResetResume() {
 }
 
 void TSpieler::copyBoardFromScene() {
-    const vexaTSceneMatch3& board = sceneMatch3;
+    const ResumeBoardLink& board = boardLink;
+    if (board.cellMoss == nullptr) return;
     for (int i = 1; i < PLAYER_BOARD_SLOTS; ++i) {
-        resumeCellMoss[i] = board._cellMoss[i];
-        resumeCellStone[i] = board._cellStone[i];
-        resumeCellDoor[i] = board._cellDoor[i];
-        resumeItemX[i] = floatToInt(board._itemX[i]);
-        resumeItemY[i] = floatToInt(board._itemY[i]);
-        resumeItemA[i] = board._itemA[i];
-        resumeItemKaefCol[i] = board._itemKaefCol[i];
+        resumeCellMoss[i] = board.cellMoss[i];
+        resumeCellStone[i] = board.cellStone[i];
+        resumeCellDoor[i] = board.cellDoor[i];
+        resumeItemX[i] = floatToInt(board.itemX[i]);
+        resumeItemY[i] = floatToInt(board.itemY[i]);
+        resumeItemA[i] = board.itemA[i];
+        resumeItemKaefCol[i] = board.itemKaefCol[i];
     }
 }
 
 void TSpieler::copyBoardToScene() {
-    vexaTSceneMatch3& board = sceneMatch3;
+    const ResumeBoardLink& board = boardLink;
+    if (board.cellMoss == nullptr) return;
     for (int i = 1; i < PLAYER_BOARD_SLOTS; ++i) {
-        board._cellMoss[i] = resumeCellMoss[i];
-        board._cellStone[i] = resumeCellStone[i];
-        board._cellDoor[i] = resumeCellDoor[i];
-        board._itemX[i] = float(resumeItemX[i]);
-        board._itemY[i] = float(resumeItemY[i]);
-        board._itemA[i] = resumeItemA[i];
-        board._itemKaefCol[i] = resumeItemKaefCol[i];
+        board.cellMoss[i] = resumeCellMoss[i];
+        board.cellStone[i] = resumeCellStone[i];
+        board.cellDoor[i] = resumeCellDoor[i];
+        board.itemX[i] = float(resumeItemX[i]);
+        board.itemY[i] = float(resumeItemY[i]);
+        board.itemA[i] = resumeItemA[i];
+        board.itemKaefCol[i] = resumeItemKaefCol[i];
     }
 }
 

@@ -10,6 +10,31 @@
 constexpr int PLAYER_SLOTS = 9;         // players[0..8]; 1..8 are usable
 constexpr int PLAYER_LAST_LEVEL = 80;
 constexpr int PLAYER_BOARD_SLOTS = 261;  // board snapshot, slots 1..260
+constexpr int PLAYER_GAMETYPE_SWAP = 3;  // the swap game that every level plays
+
+// What a suspended level keeps of the board and the power-ups, which live above the profiles:
+// the board hands its tables and the power-ups' flags in (linkResumeBoard) as the program
+// starts. Until then, suspending and resuming copy nothing of them.
+struct ResumeBoardLink {
+    // The board's slot tables, each PLAYER_BOARD_SLOTS long.
+    int* cellMoss = nullptr;
+    int* cellStone = nullptr;
+    int* cellDoor = nullptr;
+    float* itemX = nullptr;
+    float* itemY = nullptr;
+    int* itemA = nullptr;
+    int* itemKaefCol = nullptr;
+    // The flags of the line remover, the colour remover, replace-all and the explosive.
+    std::array<int*, 4> isUnlocked{};
+    std::array<int*, 4> isFirstTime{};
+    // True while a level is played and not yet won; saving the player then suspends it first.
+    bool (*levelInPlay)() = nullptr;
+};
+
+// Called once by the board as the program starts.
+void linkResumeBoard(const ResumeBoardLink& link);
+// The link the board handed in (empty before).
+const ResumeBoardLink& resumeBoardLink();
 
 class TSpieler {
 public:
@@ -98,6 +123,9 @@ private:
     void readProfile(const Stream& stream);
     void copyBoardToScene();
     void copyBoardFromScene();
+    // The stored power-up flags, in the order of ResumeBoardLink's flag tables.
+    std::array<int*, 4> storedUnlocks();
+    std::array<int*, 4> storedFirstTimes();
 };
 
 // The roster's nine profiles.

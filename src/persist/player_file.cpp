@@ -3,7 +3,7 @@
 // holds an impossible name length is a failed load and is kept aside as "<file>.bad".
 #include <algorithm>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
 

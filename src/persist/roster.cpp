@@ -5,13 +5,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/globals.h"
-#include "match3/scene_match3.h"
+#include "game/globals.h"
 #include "persist/config.h"
 #include "persist/language_file.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
-#include "ui/scene.h"
 
 String g_saveDir;
 std::array<int, ROSTER_LAST + 1> rosterOrder{};
@@ -131,7 +129,8 @@ int loadRoster(const String& userDataFolder) {
 int saveCurrentPlayer(int slot) {
     if (!usableSlot(slot)) return 0;
     TSpieler& player = players[slot];
-    if (g_scene == SCENE_MATCH3 && sceneMatch3._winrun == 0 && slot == g_currentPlayer) player.SuspendLevel();
+    bool (*levelInPlay)() = resumeBoardLink().levelInPlay;
+    if (levelInPlay != nullptr && levelInPlay() && slot == g_currentPlayer) player.SuspendLevel();
     player.SaveToDisk();
     return 0;
 }

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
 

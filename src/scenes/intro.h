@@ -26,6 +26,8 @@ public:
     int Leave() override;
     // Chooses the page the next Prepare shows; called by the start-up and the fader.
     virtual int setW(int page);
+    // The page a fade towards the intro names is the page it shows.
+    int takeFaderParam(int page) override { return setW(page); }
     // Reads "data/branding/splashconfig.txt" into the page tables and counts the pages.
     virtual int _read_introsettings();
 

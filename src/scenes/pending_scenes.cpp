@@ -1,7 +1,7 @@
 // The scene objects of the screens still to come.
 #include "scenes/pending_scenes.h"
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "ui/scene_handler.h"
 
 vexaTSceneLoadscreen sceneLoadscreen;

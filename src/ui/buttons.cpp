@@ -1,11 +1,11 @@
 // The shared buttons and the tooltip box: each call hit-tests, draws and reports in one go.
 #include "ui/buttons.h"
 
-#include "app/globals.h"
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "ui/input.h"
+#include "ui/interface_helpers.h"
 #include "ui/interface_pictures.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"

@@ -1,7 +1,7 @@
 // The level's menu and the quit question.
-#include "app/globals.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "persist/language_file.h"
 #include "persist/player.h"
 #include "ui/buttons.h"

@@ -1,7 +1,7 @@
 // Holo buttons: the button face with its caption, and the emblem with its wobble.
 #include "ui/holo_button.h"
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "ui/buttons.h"
 #include "ui/interface_pictures.h"
 

@@ -1,6 +1,8 @@
 // The input snapshot and the mouse pointer.
 #include "ui/input.h"
 
+#include "persist/config.h"
+
 vexaTInput input;
 vexaTMousePointer mousePointer;
 
@@ -70,6 +72,16 @@ int vexaTMousePointer::SetPointer(int kind) {
 int vexaTMousePointer::toggleGFXMode() {
     return _useGFXPointer == 1 ? disableGFXMode() : enableGFXMode();
 }
+
+namespace {
+
+// The settings' Reset switches this pointer's picture back on.
+[[maybe_unused]] const bool pointerLinkedToSettings = [] {
+    linkPointerReset([] { mousePointer.enableGFXMode(); });
+    return true;
+}();
+
+}  // namespace
 
 int vexaTMousePointer::enableGFXMode() {
     _useGFXPointer = 1;

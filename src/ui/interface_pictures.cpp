@@ -3,7 +3,7 @@
 // are not loaded.
 #include "ui/interface_pictures.h"
 
-#include "app/shared_state.h"
+#include "game/shared_state.h"
 #include "persist/language_file.h"
 #include "ui/holo_button.h"
 #include "ui/popup.h"

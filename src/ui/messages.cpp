@@ -1,10 +1,12 @@
 // The floating messages.
 #include "ui/messages.h"
 
-#include "app/globals.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
 
 vexaTMessageHandler messageHandler;
+
+void showFloatingMessage(float x, float y, const String& text) { messageHandler.addMessage(text, x, y); }
 
 namespace {
 constexpr int MESSAGE_LIFE = 45;

@@ -26,3 +26,6 @@ public:
 };
 
 extern vexaTMessageHandler messageHandler;
+
+// Shows a floating text at (x, y) that drifts up and fades (the shared floating-message shortcut).
+void showFloatingMessage(float x, float y, const String& text);

@@ -2,15 +2,17 @@
 // opening and closing phases.
 #include "ui/popup.h"
 
-#include "app/globals.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "persist/config.h"
 #include "persist/roster.h"
 #include "ui/buttons.h"
 #include "ui/sound_handler.h"
 
 vexaTPopup popupHandler;
+
+int popupRuntime() { return popupHandler.runtime; }
 
 namespace {
 constexpr int DIRECTION_OPENING = 1;

@@ -69,6 +69,8 @@ public:
     virtual int resumegame();
     // Advances the phase and draws whichever dialog is open; called at the end of a scene's Update.
     virtual int ingameScreenMainmenu_show();
+    // The instructions dialog; it lives with the board (match3/instructions.cpp), whose pieces
+    // its sample boards draw.
     virtual int showinstructions();
 
 private:
@@ -86,3 +88,6 @@ private:
 constexpr int POPUP_OPEN = 16;
 
 extern vexaTPopup popupHandler;
+
+// The popup handler's phase counter: 0 when no dialog runs.
+int popupRuntime();

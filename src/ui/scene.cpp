@@ -1,6 +1,8 @@
 // Scene base operations and the sort record.
 #include "ui/scene.h"
 
+int vexaTScene::takeFaderParam(int) { return 0; }
+
 int vexaTScene::_incRuntime(int n) {
     _runtime += n;
     return 0;

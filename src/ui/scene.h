@@ -16,6 +16,9 @@ public:
     virtual int Update() = 0;
     // Releases the scene's pictures and resources; never changes g_scene.
     virtual int Leave() = 0;
+    // Receives the page that the fade towards this scene was requested with, just before its
+    // Prepare; only the intro reads it.
+    virtual int takeFaderParam(int param);
     virtual int _incRuntime(int n);
     virtual int getRuntime();
     virtual int resetRuntime();

@@ -1,9 +1,8 @@
 // Fading between scenes.
 #include "ui/scene_handler.h"
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "platform/platform.h"
-#include "scenes/intro.h"
 #include "ui/input.h"
 #include "ui/scene.h"
 
@@ -35,8 +34,10 @@ void showFaderTarget(const vexaTSceneHandler& handler) {
         g_quit = 1;
         return;
     }
-    if (handler.FaderShow == SCENE_INTRO) sceneIntro.setW(handler.FaderParam1);
-    if (vexaTScene* scene = sceneById(handler.FaderShow)) scene->Prepare();
+    vexaTScene* scene = sceneById(handler.FaderShow);
+    if (scene == nullptr) return;
+    scene->takeFaderParam(handler.FaderParam1);
+    scene->Prepare();
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
 // The sound handler: effect sounds by number and the music channel.
 #include "ui/sound_handler.h"
 
-#include "app/globals.h"
-#include "match3/scene_match3.h"
+#include "game/globals.h"
 #include "persist/config.h"
 #include "ui/scene_handler.h"
 
 vexaTSoundHandler soundHandler;
+
+void playSoundEffect(int number, float x) { soundHandler.PlayS(number, x); }
+
+namespace {
+using WinSequenceQuery = bool (*)();
+constinit WinSequenceQuery winSequenceQuery = nullptr;
+} // namespace
+
+void linkWinSequence(bool (*winSequenceRuns)()) { winSequenceQuery = winSequenceRuns; }
 
 const std::array<const char16_t *, _NUM_SOUNDS + 1> soundFiles = {
     nullptr,
@@ -89,7 +97,8 @@ bool sharedMusicTransition() {
   if ((g_scene == 0 && g_previousScene == 13) ||
       (g_previousScene == 0 && g_scene == 13))
     return true;
-  return g_scene == 12 && show == 13 && sceneMatch3._winrun > 0;
+  return g_scene == 12 && show == 13 && winSequenceQuery != nullptr &&
+         winSequenceQuery();
 }
 
 // One step of 5 towards the target; a target off the 5-raster settles just

@@ -126,3 +126,9 @@ private:
 };
 
 extern vexaTSoundHandler soundHandler;
+
+// Plays sound effect `number` panned by the screen x of its cause, through the sound handler.
+void playSoundEffect(int number, float x);
+// The board, which lives above the sound handler, hands in how to tell that a level's win
+// sequence runs (its music carries on into the roadmap); called once as the program starts.
+void linkWinSequence(bool (*winSequenceRuns)());

@@ -2,16 +2,16 @@
 // debug keys, and the pointer drawn on top outside the intro and load screen.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
 #include "app/shell.h"
-#include "persist/player.h"
-#include "ui/messages.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
+#include "persist/player.h"
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
 #include "ui/input.h"
+#include "ui/messages.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
 

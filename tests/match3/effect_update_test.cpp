@@ -1,8 +1,8 @@
 // The per-frame rules of the effect kinds: lifetimes, the goal counting of collected gems,
 // slot reuse and same-frame processing, the drawing state carried from effect to effect, the
 // meteor's fragments and explosions and the homing orb's burst.
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/effects.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"

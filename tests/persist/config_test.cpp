@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "persist/config.h"
 #include "test_support.h"
 #include "ui/input.h"

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"

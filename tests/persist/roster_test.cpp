@@ -9,9 +9,9 @@
 #include <iterator>
 #include <map>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
 #include "app/subsystem_hooks.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "persist/language_file.h"

@@ -1,7 +1,7 @@
 // The intro: reading the splash configuration and moving through its pages.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "scenes/intro.h"
 #include "test_support.h"
 #include "ui/input.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/interface_helpers.h"
 #include "ui/buttons.h"
 #include "ui/interface_fixture.h"
+#include "ui/interface_helpers.h"
 
 namespace {
 

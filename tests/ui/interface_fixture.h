@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/globals.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/globals.h"
+#include "game/shared_state.h"
 #include "persist/language_file.h"
 #include "platform/headless_fixture.h"
 #include "ui/input.h"

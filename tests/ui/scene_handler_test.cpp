@@ -1,7 +1,7 @@
 // The fader's timings and the scene switch it drives.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "platform/platform.h"
 #include "scenes/intro.h"
 #include "scenes/pending_scenes.h"

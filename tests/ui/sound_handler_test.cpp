@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "platform/platform.h"

@@ -1,11 +1,7 @@
-// The shared game state and the interim bodies of the service calls the board rules make.
-#include "app/shared_state.h"
+// The game-wide state below the interface.
+#include "game/shared_state.h"
 
 #include <algorithm>
-
-#include "ui/messages.h"
-#include "ui/popup.h"
-#include "ui/sound_handler.h"
 
 int g_powerUpBusy = 0;
 float g_boardAlpha = 0;
@@ -20,9 +16,6 @@ int g_sliderSound = 0;
 int g_sliderMusic = 0;
 int g_storyPage = 0;
 
-void playSoundEffect(int number, float x) { soundHandler.PlayS(number, x); }
-void showFloatingMessage(float x, float y, const String& text) { messageHandler.addMessage(text, x, y); }
-int popupRuntime() { return popupHandler.runtime; }
 void setStoryPage(int page) { g_storyPage = page; }
 
 void resetSharedState() {

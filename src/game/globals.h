@@ -1,5 +1,7 @@
 // The shell's own state, shared by the whole game: the current scene, the pause and quit
 // flags, frame and fps counters, debug switches, the current player and the shell's timers.
+// It lies below every other layer of the game but the platform, core and fonts, so the save
+// files, the interface and the board read it without reaching up into the shell.
 #pragma once
 
 #include "platform/platform.h"

@@ -3,14 +3,14 @@
 // pictures, and the page navigation that only the in-game menu's help offers.
 #include <array>
 
-#include "app/interface_helpers.h"
-#include "app/shared_state.h"
 #include "font/game_fonts.h"
+#include "game/shared_state.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/language_file.h"
 #include "ui/buttons.h"
 #include "ui/input.h"
+#include "ui/interface_helpers.h"
 #include "ui/interface_pictures.h"
 #include "ui/popup.h"
 

@@ -1,10 +1,10 @@
 // Formatting and lookup helpers.
 #include <gtest/gtest.h>
 
-#include "app/interface_helpers.h"
 #include "font/game_fonts.h"
 #include "persist/language_file.h"
 #include "platform/headless_fixture.h"
+#include "ui/interface_helpers.h"
 
 TEST(TimeText, TwoDigitsEachAndMoreHoursPastNinetyNine) {
     EXPECT_EQ(timeText(3725), u"01:02:05");

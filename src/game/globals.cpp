@@ -1,5 +1,5 @@
 // The shell's globals and the diagnostics log.
-#include "app/globals.h"
+#include "game/globals.h"
 
 int g_scene = 0;
 int g_previousScene = 0;

@@ -1,7 +1,7 @@
 // Formatting and lookup helpers shared by the scenes and dialogs.
-#include "app/interface_helpers.h"
+#include "ui/interface_helpers.h"
 
-#include "app/globals.h"
+#include "game/globals.h"
 #include "persist/language_file.h"
 
 String timeText(int seconds) {

@@ -1,6 +1,6 @@
-// Shared game state that is not the shell's own (the board alpha, the goal counter positions,
-// the power-up flag), and the calls into services that come with later subsystems: sound
-// effects, floating messages, the popup clock and the story page.
+// Game-wide state that is not the shell's own: the board alpha, the goal counter positions,
+// the power-up flag, the input layer, the help page, the slider flags and the story page due.
+// It sits below the save files and the interface, so every layer above may read it.
 #pragma once
 
 #include "core/bild.h"
@@ -18,13 +18,7 @@ extern int g_helpFromMenu;  // 1 when the instructions were opened from the in-g
 extern int g_sliderSound;   // 1 while the effect-volume knob is dragged
 extern int g_sliderMusic;   // 1 while the music-volume knob is dragged
 
-// Plays sound effect `number` panned by the screen x of its cause, through the sound handler.
-void playSoundEffect(int number, float x);
-// Shows a floating text at (x, y) that drifts up and fades (the shared floating-message shortcut).
-void showFloatingMessage(float x, float y, const String& text);
-// The popup handler's phase counter: 0 when no dialog runs.
-int popupRuntime();
-// Chooses the page the story scene shows next (kept here until the story scene exists).
+// Chooses the page the story scene shows next.
 void setStoryPage(int page);
 extern int g_storyPage;
 
