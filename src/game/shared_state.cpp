@@ -14,6 +14,9 @@ int g_helpPage = 1;
 int g_helpFromMenu = 0;
 int g_sliderSound = 0;
 int g_sliderMusic = 0;
+int g_nameLength = 0;
+int g_newPlayerFirst = 0;
+int g_previousPlayer = -1;
 int g_storyPage = 0;
 
 void setStoryPage(int page) { g_storyPage = page; }
@@ -29,5 +32,7 @@ void resetSharedState() {
     g_helpPage = 1;
     g_helpFromMenu = 0;
     g_sliderSound = g_sliderMusic = 0;
+    g_nameLength = g_newPlayerFirst = 0;
+    g_previousPlayer = -1;
     g_storyPage = 0;
 }

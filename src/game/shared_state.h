@@ -17,6 +17,9 @@ extern int g_helpPage;      // instructions page to show, 1..7
 extern int g_helpFromMenu;  // 1 when the instructions were opened from the in-game menu
 extern int g_sliderSound;   // 1 while the effect-volume knob is dragged
 extern int g_sliderMusic;   // 1 while the music-volume knob is dragged
+extern int g_nameLength;    // characters typed into the name entry
+extern int g_newPlayerFirst;  // 1 while the name entry makes the very first player
+extern int g_previousPlayer;  // the player current before the manager opened the name entry
 
 // Chooses the page the story scene shows next.
 void setStoryPage(int page);
