@@ -17,6 +17,8 @@
 #include "persist/player.h"
 #include "persist/roster.h"
 #include "scenes/intro.h"
+#include "scenes/loadscreen.h"
+#include "scenes/mainmenu.h"
 #include "ui/input.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
@@ -74,6 +76,12 @@ nlohmann::json dumpSceneHandler() {
 nlohmann::json dumpIntro() {
     return {{"_page", sceneIntro._page}, {"_pages", sceneIntro._pages}, {"_runtime", sceneIntro._runtime}};
 }
+
+nlohmann::json dumpLoadscreen() {
+    return {{"_runtime", sceneLoadscreen._runtime}, {"_loadbarY", sceneLoadscreen._loadbarY}};
+}
+
+nlohmann::json dumpMainmenu() { return {{"_runtime", sceneMainmenu._runtime}}; }
 
 nlohmann::json dumpInput() {
     return {{"_MausOK", input._MausOK},
@@ -211,6 +219,8 @@ nlohmann::json dumpGameState() {
     nlohmann::json state = dumpShell();
     state["sceneHandler"] = dumpSceneHandler();
     state["sceneIntro"] = dumpIntro();
+    state["sceneLoadscreen"] = dumpLoadscreen();
+    state["sceneMainmenu"] = dumpMainmenu();
     state["input"] = dumpInput();
     state["players"] = dumpPlayers();
     state["sceneMatch3"] = dumpMatch3(sceneMatch3);

@@ -9,13 +9,14 @@
 #include "persist/language_file.h"
 #include "persist/roster.h"
 #include "platform/platform.h"
+#include "scenes/mainmenu.h"
 #include "ui/interface_helpers.h"
 #include "ui/popup.h"
 #include "ui/scene.h"
 
 void loadSettingsAndRoster() { loadRoster(specialFolderPath()); }
 
-void prepareFrontEndAtStart() {}
+void prepareFrontEndAtStart() { sceneMainmenu._reloadBG(); }
 void lockPowerUps() {
     puReplaceAllItems._lock();
     puThrowExplosive._lock();

@@ -4,8 +4,6 @@
 #include "game/globals.h"
 #include "ui/scene_handler.h"
 
-vexaTSceneLoadscreen sceneLoadscreen;
-vexaTSceneMainmenu sceneMainmenu;
 vexaTSceneRoadmap sceneRoadmap;
 vexaTSceneStory sceneStory;
 

@@ -15,16 +15,6 @@ private:
     int id_;
 };
 
-class vexaTSceneLoadscreen : public vexaTSceneEmpty {
-public:
-    vexaTSceneLoadscreen() : vexaTSceneEmpty(SCENE_LOADSCREEN) {}
-};
-
-class vexaTSceneMainmenu : public vexaTSceneEmpty {
-public:
-    vexaTSceneMainmenu() : vexaTSceneEmpty(SCENE_MAINMENU) {}
-};
-
 class vexaTSceneRoadmap : public vexaTSceneEmpty {
 public:
     vexaTSceneRoadmap() : vexaTSceneEmpty(SCENE_ROADMAP) {}
@@ -35,7 +25,5 @@ public:
     vexaTSceneStory() : vexaTSceneEmpty(SCENE_STORY) {}
 };
 
-extern vexaTSceneLoadscreen sceneLoadscreen;
-extern vexaTSceneMainmenu sceneMainmenu;
 extern vexaTSceneRoadmap sceneRoadmap;
 extern vexaTSceneStory sceneStory;

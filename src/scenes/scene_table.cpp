@@ -1,6 +1,8 @@
 // The table from scene ids to the six scene objects.
 #include "match3/scene_match3.h"
 #include "scenes/intro.h"
+#include "scenes/loadscreen.h"
+#include "scenes/mainmenu.h"
 #include "scenes/pending_scenes.h"
 
 vexaTScene* sceneById(int id) {
