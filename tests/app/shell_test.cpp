@@ -99,7 +99,7 @@ TEST_F(ShellFrame, CloseRequestOpensTheQuitQuestion) {
     frame();
     EXPECT_EQ(g_quit, 0);
     EXPECT_EQ(popupHandler.State, POPUP_QUIT);
-    EXPECT_EQ(popupHandler.runtime, 1);
+    EXPECT_GT(popupHandler.runtime, 0) << "the scene's dispatcher has begun opening it";
 }
 
 TEST_F(ShellFrame, DebugKeysOnlyInALevelWithDebugOn) {
