@@ -93,3 +93,15 @@ TEST(Script, MissingFileIsAnError) {
 }
 
 }  // namespace
+
+TEST(ScriptFeed, TypedTextAndTheEditingKeysReachTheCharacterQueueInOrder) {
+    flushKeys();
+    ScriptPlayer player = parsed("3 type Ab\n3 tap backspace\n3 tap enter\n4 tap z\n");
+    player.feed(3);
+    player.feed(4);
+    std::vector<int> typed;
+    for (int c = getChar(); c != 0; c = getChar()) typed.push_back(c);
+    EXPECT_EQ(typed, (std::vector<int>{'A', 'b', 8, 13})) << "a letter key types nothing by itself";
+    EXPECT_TRUE(keyDown(KEY_Z));
+    flushKeys();
+}
