@@ -164,7 +164,7 @@ nlohmann::json dumpMatch3(const vexaTSceneMatch3& m) {
             {"_geholfen", m._geholfen}, {"_bonuspunkte", m._bonuspunkte}, {"_gemPoints", m._gemPoints},
             {"_obstaclePoints", m._obstaclePoints}, {"_mossPoints", m._mossPoints}, {"_timeMode", m._timeMode},
             {"VictoryRuntime", m.VictoryRuntime}, {"ScoreboardRuntime", m.ScoreboardRuntime},
-            {"_wholeglow", m._wholeglow}, {"cells", dumpCells(m)}, {"items", dumpItems(m)}};
+            {"_wholeglow", m._wholeglow}, {"_wonLevelPoints", m._wonLevelPoints}, {"cells", dumpCells(m)}, {"items", dumpItems(m)}};
 }
 
 nlohmann::json dumpPlayers() {

@@ -259,7 +259,8 @@ void inputPoll() {
     input.FlushInput();
     input.Update();
     if (input._MausOK == 1) mousePointer.setXY(input._MausX, input._MausY);
-    if (keyHit(KEY_R) > 0 && g_scene == SCENE_MATCH3) resetStoryPointsAndPowerUps();
+    // A debug key like the others: one stray key must not cost a player its points and unlocks.
+    if (keyHit(KEY_R) > 0 && g_scene == SCENE_MATCH3 && g_debug == 1) resetStoryPointsAndPowerUps();
     if (closeRequested() == 1) openQuitDialog();
     takeSystemEvents();
     if (g_suspended == 1 && g_pause == -1) handleSuspension();

@@ -121,7 +121,7 @@ int vexaTSceneMatch3::_preparelevelmatch3() {
     setBorderPieces();
     seedGems();
     placeBlocks();
-    if (currentPlayer().isResume == 1) restoreSuspendedLevel();
+    startLevelCounters(currentPlayer());
     resetPlayState();
     return 0;
 }
@@ -221,6 +221,16 @@ int vexaTSceneMatch3::clearBelowBlock(int block) {
     return freed;
 }
 
+// Without this a level begun after an interrupted one would carry its points and moss count
+// into the summary.
+void vexaTSceneMatch3::startLevelCounters(TSpieler& player) {
+    if (player.isResume == 1) {
+        restoreSuspendedLevel();
+        return;
+    }
+    player.LevelPoints = player.anzMoss = player.anzItems = player.anzKaefer = 0;
+}
+
 void vexaTSceneMatch3::restoreSuspendedLevel() {
     for (int i = 1; i < M3_SLOTS; ++i) _itemA[i] = 0;
     currentPlayer().ContinueLevel();
@@ -244,6 +254,7 @@ int vexaTSceneMatch3::restoredBlockRelease(int block) const {
 
 void vexaTSceneMatch3::resetPlayState() {
     _winrun = 0;
+    _winBonusPaid = 0;
     _fummcount = 0;
     for (int s = 1; s < M3_SLOTS; ++s) _fummpipe[s] = _cellitem[s] = _itemCell[s] = 0;
     _gt3_partner1 = _gt3_partner2 = _gt3_swap = _gt3_swapdir = 0;

@@ -220,18 +220,23 @@ float goalCounterX(int type) {
     return g_goalX[type];
 }
 
-// A collected gem counts towards the level goal when it arrives; types the level does not
-// ask for (or beyond the profile's table) are not counted.
+constexpr int KIND_COLLECTED = 95700;  // + the item type
+
+// Types the level does not ask for (or beyond the profile's table) are not counted.
+bool countsTowardsGoal(const TSpieler& player, int type) {
+    return type <= player.maxItemsToDestroy && type >= 0 && type < int(player.itemsDestroyed.size());
+}
+
+// A collected gem counts towards the level goal when it arrives.
 void countCollected(int type) {
     TSpieler& player = currentPlayer();
-    if (type <= player.maxItemsToDestroy && type >= 0 && type < int(player.itemsDestroyed.size()))
-        player.itemsDestroyed[size_t(type)] += 1;
+    if (countsTowardsGoal(player, type)) player.itemsDestroyed[size_t(type)] += 1;
 }
 
 // 95700 + t: the removed gem travels from where it was (x, y stay as installed) to its goal
 // counter in a straight line in 40 frames, turning as a glow, and is counted on arrival.
 void collectedItem(vexaTEffect& e, int, vexaTSceneMatch3& scene) {
-    int type = e.id - 95700;
+    int type = e.id - KIND_COLLECTED;
     e.runtime += 1;
     float r = float(e.runtime);
     float sx = e.x, sy = e.y;
@@ -412,6 +417,17 @@ void updateEffect(int slot, vexaTSceneMatch3& scene) {
 }
 
 }  // namespace
+
+std::array<int, 6> vexaTSceneMatch3::goalGemsInFlight() const {
+    std::array<int, 6> flying{};
+    const TSpieler& player = currentPlayer();
+    for (const vexaTEffect& e : effectPool) {
+        int type = e.id - KIND_COLLECTED;
+        if (e.id >= KIND_COLLECTED && type < int(flying.size()) && countsTowardsGoal(player, type))
+            flying[size_t(type)] += 1;
+    }
+    return flying;
+}
 
 int loadEffectPictures() {
     vexaTSceneMatch3& scene = sceneMatch3;

@@ -69,6 +69,10 @@ void vexaTSceneMatch3::startSwap(int slot, int direction) {
     _gt3_swaplx2 = OFFSETS[direction][1];
     _gt3_swaply1 = OFFSETS[direction][2];
     _gt3_swaply2 = OFFSETS[direction][3];
+    _gt3_home1x = _itemX[_gt3_partner1];
+    _gt3_home1y = _itemY[_gt3_partner1];
+    _gt3_home2x = _itemX[slot];
+    _gt3_home2y = _itemY[slot];
 }
 
 int vexaTSceneMatch3::_make_swaps() {
@@ -148,17 +152,30 @@ int vexaTSceneMatch3::_gt3_checkmove(int) {
             marked[i] = marked[before] = marked[after] = 1;
             found = true;
         }
-    if (found) {
-        fillRemovalList(marked, last);
-        if (_gt3_swap == SWAP_EXCHANGE) acceptSwap();
-        return -1;
+    const bool exchange = _gt3_swap == SWAP_EXCHANGE;
+    if (found) fillRemovalList(marked, last);
+    if (exchange && !swapPartnersInPlace()) {
+        endSwap();
+    } else if (exchange && (marked[_gt3_partner1] != 0 || marked[_gt3_partner2] != 0)) {
+        acceptSwap();
+    } else if (exchange) {
+        refuseSwap();
     }
-    if (_gt3_swap == SWAP_EXCHANGE) {
-        _gt3_swapdir = 2;
-        playSoundEffect(SOUND_PUNO, _itemX[_gt3_partner1]);
-        playSoundEffect(SOUND_TURNDOWN, _itemX[_gt3_partner1]);
-    }
-    return 0;
+    return found ? -1 : 0;
+}
+
+// A cascade elsewhere may empty a partner's slot during the swap, or hand it to a new item.
+bool vexaTSceneMatch3::swapPartnersInPlace() const {
+    auto inPlace = [this](int slot, float x, float y) { return _itemA[slot] > 0 && _itemX[slot] == x && _itemY[slot] == y; };
+    return inPlace(_gt3_partner1, _gt3_home1x, _gt3_home1y) && inPlace(_gt3_partner2, _gt3_home2x, _gt3_home2y);
+}
+
+// Only a row through one of the two partners makes the swap; other rows found meanwhile are
+// removed all the same, and the partners slide back.
+void vexaTSceneMatch3::refuseSwap() {
+    _gt3_swapdir = 2;
+    playSoundEffect(SOUND_PUNO, _itemX[_gt3_partner1]);
+    playSoundEffect(SOUND_TURNDOWN, _itemX[_gt3_partner1]);
 }
 
 void vexaTSceneMatch3::fillRemovalList(const SlotTable<int>& marked, int last) {
@@ -175,6 +192,10 @@ void vexaTSceneMatch3::fillRemovalList(const SlotTable<int>& marked, int last) {
 
 void vexaTSceneMatch3::acceptSwap() {
     std::swap(_itemA[_gt3_partner1], _itemA[_gt3_partner2]);
+    endSwap();
+}
+
+void vexaTSceneMatch3::endSwap() {
     _gt3_swap = _gt3_swapdir = 0;
     _gt3_swaplx1 = _gt3_swaplx2 = _gt3_swaply1 = _gt3_swaply2 = 0;
     _gt3_partner1 = _gt3_partner2 = 0;

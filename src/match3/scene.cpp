@@ -25,8 +25,8 @@ static_assert(M3_SLOTS == PLAYER_BOARD_SLOTS);
 namespace {
 
 // The profiles and the sound handler sit below the board; as the program starts, the board
-// hands them what they read of it: the tables and power-up flags that a suspended level keeps,
-// whether a level is in play, whether its win sequence runs.
+// hands them what they need of it: the tables and power-up flags that a suspended level keeps,
+// how the current player is saved from a level, whether a win sequence runs.
 ResumeBoardLink boardTablesForProfiles() {
     vexaTSceneMatch3& board = sceneMatch3;
     ResumeBoardLink link;
@@ -41,7 +41,7 @@ ResumeBoardLink boardTablesForProfiles() {
                        &puThrowExplosive.isUnlocked};
     link.isFirstTime = {&puRemoveLine.isFirstTime, &puRemoveSameItem.isFirstTime, &puReplaceAllItems.isFirstTime,
                         &puThrowExplosive.isFirstTime};
-    link.levelInPlay = [] { return g_scene == SCENE_MATCH3 && sceneMatch3._winrun == 0; };
+    link.saveFromLevel = [](TSpieler& player, bool leaving) { return sceneMatch3.saveFromLevel(player, leaving); };
     return link;
 }
 

@@ -109,6 +109,8 @@ public:
     int VictoryRuntime = 0;
     int ScoreboardRuntime = 0;
     int _winrun = 0;  // 0 while playing; counts frames once the level is won; -1 handed on
+    int _winBonusPaid = 0;  // 1 once this level's moss and time bonuses are paid
+    int _wonLevelPoints = 0;  // the points of the last level recorded as won ("points in this level")
 
     // Moves.
     SlotTable<int> _fummpipe{};  // removal list, entries 1.._fummcount
@@ -120,6 +122,7 @@ public:
     int _gt3_swap = 0, _gt3_swapdir = 0;
     float _gt3_swaplx1 = 0, _gt3_swaplx2 = 0, _gt3_swaply1 = 0, _gt3_swaply2 = 0;
     int _gt3_partner1fumm = 0, _gt3_partner2fumm = 0;
+    float _gt3_home1x = 0, _gt3_home1y = 0, _gt3_home2x = 0, _gt3_home2y = 0;  // where the partners began
 
     // Matches and obstacles.
     int _item_Max = 0;           // highest item slot the scans visit
@@ -147,6 +150,12 @@ public:
 
     // Starts a level: builds the board and resets the play state. Called by the scene handler.
     int Prepare() override;
+    // Before the current player is saved while this scene runs: a level in play goes into the
+    // resume record (with the goal gems still flying to their counters counted as collected) and
+    // is saved; a level whose win sequence runs is saved as the summary's "ok" will leave it,
+    // recorded in `player` itself only when `leaving` (the scene is left), else in the saved copy,
+    // so the summary goes on showing this level. Returns false when the player is not in a level.
+    bool saveFromLevel(TSpieler& player, bool leaving);
     // One frame of play: rules, board, interface, win sequence, effects and dialogs in order.
     int Update() override;
     int Leave() override;
@@ -272,6 +281,16 @@ private:
     void drawVictoryPicture(int t1);
     void drawSummaryPanel(const TSpieler& player, int t1);
     void confirmWin();
+    // The profile steps of a confirmed win: level done, level up, the story page due.
+    void recordWin(TSpieler& player);
+    // The goal gems of each kind still flying to their counters.
+    std::array<int, 6> goalGemsInFlight() const;
+    // A fresh level starts its counters at zero; a resumed one keeps what it had.
+    void startLevelCounters(TSpieler& player);
+    // Swap steps (moves.cpp).
+    bool swapPartnersInPlace() const;
+    void endSwap();
+    void refuseSwap();
     // Board build steps (board.cpp), in the order the build runs them.
     void clearBoardTables();
     void readLevelFile(int level);

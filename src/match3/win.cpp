@@ -38,7 +38,8 @@ int vexaTSceneMatch3::_screenWin() {
     if (_winrun <= 0) return 0;
     TSpieler& player = currentPlayer();
     int t1 = summaryStart(player);
-    if (_winrun == 1) addWinBonuses(player);
+    // Paid once: the sequence waits on frame 1 while the game is paused.
+    if (_winBonusPaid == 0) addWinBonuses(player);
     if (_winrun == 2 && g_pause == -1) soundHandler.play_music(u"win.ogg");
     if (g_pause == -1 && _winrun < WIN_WAITING) _winrun += 1;
     setAlpha(std::clamp(float(_winrun) * 0.2f, 0.0f, 1.0f));
@@ -61,6 +62,7 @@ int vexaTSceneMatch3::_screenWin() {
 }
 
 void vexaTSceneMatch3::addWinBonuses(TSpieler& player) {
+    _winBonusPaid = 1;
     int moss = player.anzMoss * _mossPoints;
     _bonuspunkte = timeBonus(player.time);
     player.incLevelPoints(moss);
@@ -122,13 +124,44 @@ void vexaTSceneMatch3::drawSummaryPanel(const TSpieler& player, int t1) {
 void vexaTSceneMatch3::confirmWin() {
     TSpieler& player = currentPlayer();
     _bonuspunkte = 0;
+    _winrun = -1;
+    recordWin(player);
+    player.SaveToDisk();
+    sceneHandler.fade_out(player.isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
+}
+
+void vexaTSceneMatch3::recordWin(TSpieler& player) {
+    _wonLevelPoints = player.LevelPoints;
     player.suspendPowerUps();
     player.LevelDone();
-    _winrun = -1;
     player.LevelUp();
-    player.SaveToDisk();
     player.LevelDone();
     player.checkStoryPage();
     player.ResetResume();
-    sceneHandler.fade_out(player.isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
+}
+
+// A level won but not yet confirmed is saved as confirmed, so a quit or a crash behind the
+// summary neither loses the win nor keeps its points for a second win of the same level; and a
+// level in play is stored for resuming.
+bool vexaTSceneMatch3::saveFromLevel(TSpieler& player, bool leaving) {
+    if (g_scene != SCENE_MATCH3 || _winrun < 0) return false;
+    if (_winrun == 0) {
+        player.SuspendLevel();
+        std::array<int, 6> flying = goalGemsInFlight();
+        for (int k = 1; k <= 5; ++k) player.resumeItemsDestroyed[size_t(k)] += flying[size_t(k)];
+        player.SaveToDisk();
+        return true;
+    }
+    if (_winBonusPaid == 0) addWinBonuses(player);
+    if (leaving) {
+        _winrun = -1;
+        recordWin(player);
+        player.SaveToDisk();
+        return true;
+    }
+    TSpieler won = player;
+    recordWin(won);
+    won.SaveToDisk();
+    player.isAlreadySaved = won.isAlreadySaved;
+    return true;
 }

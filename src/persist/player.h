@@ -12,6 +12,8 @@ constexpr int PLAYER_LAST_LEVEL = 80;
 constexpr int PLAYER_BOARD_SLOTS = 261;  // board snapshot, slots 1..260
 constexpr int PLAYER_GAMETYPE_SWAP = 3;  // the swap game that every level plays
 
+class TSpieler;
+
 // What a suspended level keeps of the board and the power-ups, which live above the profiles:
 // the board hands its tables and the power-ups' flags in (linkResumeBoard) as the program
 // starts. Until then, suspending and resuming copy nothing of them.
@@ -27,8 +29,10 @@ struct ResumeBoardLink {
     // The flags of the line remover, the colour remover, replace-all and the explosive.
     std::array<int*, 4> isUnlocked{};
     std::array<int*, 4> isFirstTime{};
-    // True while a level is played and not yet won; saving the player then suspends it first.
-    bool (*levelInPlay)() = nullptr;
+    // Saves the current player while a level is shown, as the board must (stored for resuming,
+    // or with its win recorded; `leaving` when the level is left for good). False when no
+    // level is shown: the player is then saved as it is.
+    bool (*saveFromLevel)(TSpieler& player, bool leaving) = nullptr;
 };
 
 // Called once by the board as the program starts.

@@ -125,13 +125,27 @@ int loadRoster(const String& userDataFolder) {
     return 0;
 }
 
-// A level that is already won is not stored for resuming: the win has settled it.
+namespace {
+
+bool savedFromLevel(TSpieler& player, bool leaving) {
+    auto saveFromLevel = resumeBoardLink().saveFromLevel;
+    return saveFromLevel != nullptr && saveFromLevel(player, leaving);
+}
+
+}  // namespace
+
 int saveCurrentPlayer(int slot) {
     if (!usableSlot(slot)) return 0;
     TSpieler& player = players[slot];
-    bool (*levelInPlay)() = resumeBoardLink().levelInPlay;
-    if (levelInPlay != nullptr && levelInPlay() && slot == g_currentPlayer) player.SuspendLevel();
+    if (slot == g_currentPlayer && savedFromLevel(player, false)) return 0;
     player.SaveToDisk();
+    return 0;
+}
+
+int saveCurrentPlayerLeavingLevel() {
+    if (!usableSlot(g_currentPlayer)) return 0;
+    TSpieler& player = players[g_currentPlayer];
+    if (!savedFromLevel(player, true)) player.SaveToDisk();
     return 0;
 }
 

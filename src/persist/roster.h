@@ -25,9 +25,13 @@ extern std::array<int, CHAMPION_ROWS + 1> championPoints;
 // folder serves), then loads the settings, the eight profiles and the best-time table, or on
 // a first start creates them. Called once by the game initialisation, before the fonts.
 int loadRoster(const String& userDataFolder);
-// Saves profile `slot` (1..8); a level in play that is not yet won is stored in its resume
-// record first. Called on suspension, by the exit question and after a name entry.
+// Saves profile `slot` (1..8). For the current player in a level, a level in play is stored in
+// its resume record first, and a won level not yet confirmed is saved as won. Called on
+// suspension, by the quit question and after a name entry.
 int saveCurrentPlayer(int slot);
+// Saves the current player as the in-game menu's "exit" leaves the level: stored for resuming,
+// or, when the level has been won meanwhile, recorded as won.
+int saveCurrentPlayerLeavingLevel();
 // Reads or writes "besttimes.ppp"; 0 when done, -1 when the file could not be read or written.
 int loadBestTimes();
 int saveBestTimes();

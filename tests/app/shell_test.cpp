@@ -134,6 +134,20 @@ TEST_F(ShellFrame, F2AddsPointsEveryFrameAndRResetsThemInALevel) {
     messageHandler._listMessages.clear();
 }
 
+// Outside debug mode R is an ordinary key: one stray press must not wipe points and unlocks.
+TEST_F(ShellFrame, ResetKeyIsADebugKey) {
+    resetPlayers();
+    levelWithAGoal();
+    currentPlayer().StoryPoints = 250000;
+    puRemoveSameItem.isUnlocked = 1;
+    injectKey(KEY_R, true);
+    injectKey(KEY_R, false);
+    frame();
+    EXPECT_EQ(currentPlayer().StoryPoints, 250000);
+    EXPECT_EQ(puRemoveSameItem.isUnlocked, 1);
+    puRemoveSameItem.isUnlocked = 0;
+}
+
 TEST_F(ShellFrame, FrameCounterStartsSoundWorkAfterThirtyFrames) {
     for (int i = 0; i < 31; ++i) frame();
     EXPECT_EQ(g_frame, 31);

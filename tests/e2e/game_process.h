@@ -32,6 +32,8 @@ public:
     // A file in this test's scratch folder.
     std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
     std::filesystem::path lockFile() const { return runtime_ / "Pendrel.lock"; }
+    // The game's save folder under this test's own per-user data folder.
+    std::filesystem::path saveFolder() const { return runtime_ / "data" / "Pendrel"; }
     // Writes a script file into the scratch folder and returns its path.
     std::string script(const std::string& name, const std::string& text) const;
     // Reads a --dump file.

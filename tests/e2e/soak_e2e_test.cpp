@@ -60,6 +60,7 @@ TEST(Soak, FirstTwelveLevelsOnOneSaveFolderWithMeteors) {
     int playerSlot = 0;
     int previousUnlocks[4] = {};
     int unlockedAtEnd = 0;
+    int previousPoints = 0;
     for (int level = 1; level <= LAST_SOAK_LEVEL; ++level) {
         std::filesystem::path dump = game.scratch("level" + std::to_string(level) + ".json");
         GameResult result = game.run({"--headless", "--no-pixels", "--seed", std::to_string(100 + level), "--level",
@@ -75,6 +76,10 @@ TEST(Soak, FirstTwelveLevelsOnOneSaveFolderWithMeteors) {
         ASSERT_EQ(state["sceneMatch3"]["_winrun"], -1) << "level " << level << " not won";
         EXPECT_EQ(player["Level"], level + 1) << "the profile of the run before was carried over";
         expectNoNegativeCounts(player, level);
+        // Every point a level earns goes to the level and the game alike, and unlocks only spend.
+        int gained = player["StoryPoints"].get<int>() - previousPoints;
+        EXPECT_LE(gained, state["sceneMatch3"]["_wonLevelPoints"].get<int>()) << "points paid twice in level " << level;
+        previousPoints = player["StoryPoints"];
         expectItemsOnTheBoard(state["sceneMatch3"], level);
         for (int k = 0; k < 4; ++k) {
             int unlocked = player[RESUME_UNLOCK_FIELDS[k]];

@@ -202,6 +202,20 @@ TEST_F(BoardBuildTest, SuspendedLevelIsRestored) {
     EXPECT_EQ(m._Item_New[at(3, 2)], 4);  // itself and the three empty cells below
 }
 
+// A level started after an interrupted one must not carry its points or moss into the summary.
+TEST_F(BoardBuildTest, AFreshLevelStartsItsCountersAtZero) {
+    LevelFile file;
+    file.set(2, 2, 0);
+    player.LevelPoints = 640;
+    player.anzMoss = 5;
+    player.anzItems = 31;
+    player.isResume = 0;
+    buildLevel(3, file);
+    EXPECT_EQ(player.LevelPoints, 0);
+    EXPECT_EQ(player.anzMoss, 0);
+    EXPECT_EQ(player.anzItems, 0);
+}
+
 TEST_F(BoardBuildTest, PreviewShowsDoorsAsPlainCellsAndCountsOutlines) {
     LevelFile file;
     file.set(2, 2, 5);   // door

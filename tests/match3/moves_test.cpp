@@ -28,6 +28,17 @@ protected:
         input._MausDownLeftCount = 0;
         frame();
     }
+    // Swaps the gems at (2, 2) and (3, 2) up to the frame before the exchange, with the board
+    // busy meanwhile so that nothing else is searched for rows.
+    void swapUpToTheExchange() {
+        press(2, 2);
+        release();
+        press(3, 2);
+        release();
+        m._inruhe = 0;
+        for (int f = 3; f <= 6; ++f) frame();
+        m._inruhe = 1;
+    }
 };
 
 TEST_F(MovesTest, AcceptedSwapExchangesAtItsSeventhFrame) {
@@ -76,6 +87,42 @@ TEST_F(MovesTest, RefusedSwapSlidesBackInEightFrames) {
     EXPECT_EQ(m._gt3_partner1, 0);
     EXPECT_EQ(m._gt3_swaplx1, 0);
     EXPECT_EQ(m._itemA, before);
+}
+
+TEST_F(MovesTest, ARowElsewhereDoesNotAcceptASwapThatMakesNone) {
+    build({"1213", "3434", "5545"});
+    int left = at(2, 2), right = at(3, 2);
+    swapUpToTheExchange();
+    m._itemA[at(4, 4)] = 5;  // a cascade completes a row below on the exchange frame
+    m._gt3_swappen();
+    EXPECT_EQ(m._itemA[left], 1) << "the partners are not exchanged";
+    EXPECT_EQ(m._itemA[right], 2);
+    EXPECT_EQ(m._gt3_swapdir, 2) << "they slide back";
+    EXPECT_EQ(m._fummcount, 4) << "the row elsewhere is removed all the same";
+}
+
+TEST_F(MovesTest, ASwapWhosePartnerVanishedIsCancelledWithoutExchange) {
+    build({"1211", "3434"});
+    int left = at(2, 2), right = at(3, 2);
+    swapUpToTheExchange();
+    m._itemA[right] = 0;  // removed by a cascade meanwhile
+    m._gt3_swappen();
+    EXPECT_EQ(m._itemA[left], 1);
+    EXPECT_EQ(m._itemA[right], 0) << "no gem appears from the freed slot";
+    EXPECT_EQ(m._gt3_swap, 0);
+    EXPECT_EQ(m._gt3_partner1, 0);
+}
+
+TEST_F(MovesTest, ASwapWhosePartnerSlotWasReusedIsCancelled) {
+    build({"1211", "3434"});
+    int left = at(2, 2), right = at(3, 2);
+    swapUpToTheExchange();
+    m._itemY[right] = Y(2) - 96;  // the slot now holds a new gem falling in above the board
+    m._itemA[right] = 4;
+    m._gt3_swappen();
+    EXPECT_EQ(m._itemA[left], 1);
+    EXPECT_EQ(m._itemA[right], 4);
+    EXPECT_EQ(m._gt3_partner2, 0);
 }
 
 TEST_F(MovesTest, DraggingOntoANeighbourStartsTheSwap) {

@@ -27,6 +27,7 @@ TEST_F(WinTest, TimeBonusThresholds) {
     const int cases[][2] = {{90, 2000}, {91, 1500}, {120, 1500}, {121, 1000}, {150, 1000}, {151, 0}};
     for (const auto& [seconds, bonus] : cases) {
         m._winrun = 1;
+        m._winBonusPaid = 0;  // each case is the win of a fresh level
         player.time = seconds;
         player.StoryPoints = player.LevelPoints = 0;
         player.anzMoss = 3;
@@ -104,6 +105,82 @@ TEST_F(WinTest, LastLevelOfAChapterOpensTheStory) {
     m._screenWin();
     EXPECT_EQ(player.Level, 11);
     EXPECT_EQ(sceneHandler.FaderShow, SCENE_STORY);
+}
+
+// A win that lands while the window has lost the focus waits on its first frame; its bonuses
+// are paid once, not on every waiting frame.
+TEST_F(WinTest, BonusesArePaidOnceWhilePausedOnTheWinningFrame) {
+    player.time = 60;
+    player.anzMoss = 3;
+    m._winrun = 1;
+    g_pause = 1;
+    for (int f = 0; f < 400; ++f) m._screenWin();
+    EXPECT_EQ(m._winrun, 1);
+    EXPECT_EQ(player.StoryPoints, 2030);
+    g_pause = -1;
+    runTo(120);
+    EXPECT_EQ(player.StoryPoints, 2030);
+}
+
+// Quitting behind the summary saves the level as won: the next start finds the next level and
+// the points counted once, and confirming afterwards changes nothing of that.
+TEST_F(WinTest, QuitBehindTheSummarySavesTheWinOnceAndConfirmingKeepsIt) {
+    player.time = 60;
+    m._winrun = 1;
+    runTo(100);
+    const int points = player.StoryPoints;
+    EXPECT_EQ(points, 2000);
+    EXPECT_TRUE(m.saveFromLevel(player, false));
+    EXPECT_EQ(player.Level, 2) << "the summary still shows its level";
+    TSpieler reloaded;
+    reloaded.SetURL(u"players1.ppp");
+    ASSERT_EQ(reloaded.LoadFromDisk(), 0);
+    EXPECT_EQ(reloaded.Level, 3);
+    EXPECT_EQ(reloaded.StoryPoints, points);
+    EXPECT_EQ(reloaded.isResume, 0);
+    input._Enter = 1;
+    runTo(121);
+    m._screenWin();
+    EXPECT_EQ(player.Level, 3);
+    EXPECT_EQ(player.StoryPoints, points);
+    ASSERT_EQ(reloaded.LoadFromDisk(), 0);
+    EXPECT_EQ(reloaded.Level, 3);
+}
+
+// A win completed behind the in-game menu and then left by its "exit" is recorded as won, never
+// stored for resuming (which would pay its bonus again).
+TEST_F(WinTest, LeavingALevelWonBehindTheMenuRecordsTheWin) {
+    player.time = 60;
+    m._winrun = 1;
+    m._screenWin();
+    EXPECT_TRUE(m.saveFromLevel(player, true));
+    EXPECT_EQ(player.isResume, 0);
+    EXPECT_EQ(player.Level, 3);
+    EXPECT_EQ(player.StoryPoints, 2000);
+    EXPECT_EQ(m._winrun, -1);
+    for (int f = 0; f < 10; ++f) m._screenWin();
+    EXPECT_EQ(player.Level, 3) << "nothing is handed on twice";
+}
+
+// Goal gems still flying to their counters count as collected in the resume record; the running
+// level counts them itself when they arrive.
+TEST_F(WinTest, SuspendingCountsTheGoalGemsInFlight) {
+    player.itemsToDestroyData[2][2] = 10;
+    player.itemsDestroyed[2] = 3;
+    installEffect(300, 300, 95702, 0, 0);
+    installEffect(320, 300, 95702, 0, 0);
+    installEffect(340, 300, 95704, 0, 0);
+    EXPECT_TRUE(m.saveFromLevel(player, false));
+    EXPECT_EQ(player.isResume, 1);
+    EXPECT_EQ(player.resumeItemsDestroyed[2], 5);
+    EXPECT_EQ(player.resumeItemsDestroyed[4], 1);
+    EXPECT_EQ(player.itemsDestroyed[2], 3);
+}
+
+TEST_F(WinTest, OutsideALevelTheBoardSavesNothing) {
+    g_scene = SCENE_ROADMAP;
+    EXPECT_FALSE(m.saveFromLevel(player, false));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "players1.ppp"));
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(RosterTest, StartUpHookUsesTheXdgDataFolder) {
     EXPECT_TRUE(fs::exists(saveFolder() / "settings.txt"));
 }
 
-TEST_F(RosterTest, SavingInALevelStoresItForResumingUnlessItIsWon) {
+TEST_F(RosterTest, SavingInALevelStoresItForResumingOrAsWon) {
     loadRoster(userFolder());
     g_currentPlayer = 2;
     g_scene = SCENE_MATCH3;
@@ -191,7 +191,8 @@ TEST_F(RosterTest, SavingInALevelStoresItForResumingUnlessItIsWon) {
     g_currentPlayer = 4;
     saveCurrentPlayer(4);
     EXPECT_EQ(players[4].isResume, 0);
-    EXPECT_EQ(intAt(bytesOf(saveFolder() / "players4.ppp"), 4 * 4), 9);  // Level on disk
+    EXPECT_EQ(intAt(bytesOf(saveFolder() / "players4.ppp"), 4 * 4), 10) << "the win behind the summary is kept";
+    EXPECT_EQ(players[4].Level, 9) << "the summary still shows the level it is about";
 }
 
 TEST_F(RosterTest, SavingOnSuspendSkipsThePlayerInTheRoadmapButKeepsTheSettings) {
