@@ -105,6 +105,21 @@ std::vector<std::string> wrap(cairo_t* cr, const std::string& paragraph, double 
     return lines;
 }
 
+// The paragraph in as few lines as `width` allows, broken at the narrowest width that keeps
+// that many lines: centred lines of even length, no last line left with a word or two.
+std::vector<std::string> wrapEvenly(cairo_t* cr, const std::string& paragraph, double width) {
+    const size_t count = wrap(cr, paragraph, width).size();
+    double narrow = 0, wide = width;
+    for (int step = 0; step < 12; ++step) {  // the line count only grows as the width shrinks
+        const double middle = (narrow + wide) / 2;
+        if (wrap(cr, paragraph, middle).size() <= count)
+            wide = middle;
+        else
+            narrow = middle;
+    }
+    return wrap(cr, paragraph, wide);
+}
+
 [[noreturn]] void refusePage(int number, const std::string& why) {
     throw std::runtime_error("story page " + std::to_string(number) + ": " + why);
 }
@@ -127,7 +142,7 @@ PanelText layoutWords(cairo_t* cr, const StoryPage& page, int number) {
     PanelText text;
     text.height = 2 * kPadding + kTitleHeight - kParagraphGap;
     for (const std::string& paragraph : page.paragraphs) {
-        text.paragraphs.push_back(wrap(cr, paragraph, room));
+        text.paragraphs.push_back(wrapEvenly(cr, paragraph, room));
         for (const std::string& line : text.paragraphs.back())
             if (textWidth(cr, line) > room) refusePage(number, "\"" + line + "\" is wider than its panel");
         text.height += double(text.paragraphs.back().size()) * kLineHeight + kParagraphGap;
