@@ -20,7 +20,8 @@ void writeEffectPictures(const std::filesystem::path& out);
 void writePowerUpAndBarPictures(const std::filesystem::path& out);
 // data/bg/: the eight chapter backgrounds, the load screen and the main menu scene.
 void writeBackgrounds(const std::filesystem::path& out);
-// data/story/story1.jpg ...: one page per page of `storyFile`, its words set into its scene.
+// data/story/story1.jpg ...: one page per page of `storyFile`, its words set into its scene;
+// contact/story_source.txt: the source and checksum of every page (tools::SourceLog).
 void writeStoryPages(const std::filesystem::path& out, const std::filesystem::path& storyFile);
 // contact/boards/: sample boards and every level of data/levels/ rendered by the placing rules.
 void writeBoardReviews(const std::filesystem::path& out);

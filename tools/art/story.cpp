@@ -4,10 +4,11 @@
 #include "story.h"
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "common/source_lines.h"
+#include "common/source_log.h"
 #include "pictures/canvas.h"
 #include "pictures/emblem.h"
 #include "pictures/gems.h"
@@ -23,12 +24,6 @@ using pictures::Point;
 namespace palette = pictures::palette;
 
 namespace {
-
-std::string trimmed(const std::string& line) {
-    const size_t first = line.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-}
 
 int wordCount(const std::string& text) {
     std::istringstream words(text);
@@ -54,13 +49,9 @@ void checkWords(const std::vector<StoryPage>& pages) {
 }  // namespace
 
 std::vector<StoryPage> parseStory(const std::string& source) {
+    using tools::trimmed;
     std::vector<StoryPage> pages;
-    std::istringstream lines(source);
-    int number = 0;
-    for (std::string raw; std::getline(lines, raw);) {
-        ++number;
-        const std::string line = trimmed(raw);
-        if (line.empty() || line[0] == '#') continue;
+    for (const auto& [number, line] : tools::contentLines(source)) {
         if (line.rfind("page ", 0) == 0) {
             const size_t colon = line.find(':');
             const std::string expected = "page " + std::to_string(pages.size() + 1);
@@ -95,7 +86,8 @@ double textWidth(cairo_t* cr, const std::string& text) {
     return extents.x_advance;
 }
 
-// The paragraph broken into lines no wider than `width`, at word boundaries.
+// The paragraph broken into lines no wider than `width`, at word boundaries (a single word
+// wider than that stays on a line of its own).
 std::vector<std::string> wrap(cairo_t* cr, const std::string& paragraph, double width) {
     std::vector<std::string> lines;
     std::istringstream words(paragraph);
@@ -113,24 +105,64 @@ std::vector<std::string> wrap(cairo_t* cr, const std::string& paragraph, double 
     return lines;
 }
 
+// The paragraph in as few lines as `width` allows, broken at the narrowest width that keeps
+// that many lines: centred lines of even length, no last line left with a word or two.
+std::vector<std::string> wrapEvenly(cairo_t* cr, const std::string& paragraph, double width) {
+    const size_t count = wrap(cr, paragraph, width).size();
+    double narrow = 0, wide = width;
+    for (int step = 0; step < 12; ++step) {  // the line count only grows as the width shrinks
+        const double middle = (narrow + wide) / 2;
+        if (wrap(cr, paragraph, middle).size() <= count)
+            wide = middle;
+        else
+            narrow = middle;
+    }
+    return wrap(cr, paragraph, wide);
+}
+
+[[noreturn]] void refusePage(int number, const std::string& why) {
+    throw std::runtime_error("story page " + std::to_string(number) + ": " + why);
+}
+
+// The page's words as the panel shows them: the paragraphs broken into lines, and the
+// height of the panel that holds them.
+struct PanelText {
+    std::vector<std::vector<std::string>> paragraphs;
+    double height = 0;
+};
+
+// Lays the page out as it is painted. Refuses it, naming it, when the title or a line is
+// wider than the panel or the wrapped text runs below the panel's limit.
+PanelText layoutWords(cairo_t* cr, const StoryPage& page, int number) {
+    const double room = kPanelWidth - 2 * kPadding;
+    if (pictures::inkWidth(cr, kTitleFont, page.title) > room)
+        refusePage(number, "the title \"" + page.title + "\" is wider than its panel");
+    cairo_select_font_face(cr, kBodyFont.family, kBodyFont.slant, kBodyFont.weight);
+    cairo_set_font_size(cr, kBodyFont.size);
+    PanelText text;
+    text.height = 2 * kPadding + kTitleHeight - kParagraphGap;
+    for (const std::string& paragraph : page.paragraphs) {
+        text.paragraphs.push_back(wrapEvenly(cr, paragraph, room));
+        for (const std::string& line : text.paragraphs.back())
+            if (textWidth(cr, line) > room) refusePage(number, "\"" + line + "\" is wider than its panel");
+        text.height += double(text.paragraphs.back().size()) * kLineHeight + kParagraphGap;
+    }
+    const double overflow = kPanelTop + text.height - kPanelBottomLimit;
+    if (overflow > 0)
+        refusePage(number, "its wrapped text runs " + std::to_string(int(std::ceil(overflow))) +
+                               " px below its panel; shorten the page");
+    return text;
+}
+
 // The page's words on a glass panel: gold title, then the paragraphs in cream.
 void paintWords(Canvas& canvas, const StoryPage& page, int number) {
     cairo_t* cr = canvas.cr();
-    cairo_select_font_face(cr, kBodyFont.family, kBodyFont.slant, kBodyFont.weight);
-    cairo_set_font_size(cr, kBodyFont.size);
-    std::vector<std::vector<std::string>> paragraphs;
-    double height = 2 * kPadding + kTitleHeight - kParagraphGap;
-    for (const std::string& paragraph : page.paragraphs) {
-        paragraphs.push_back(wrap(cr, paragraph, kPanelWidth - 2 * kPadding));
-        height += double(paragraphs.back().size()) * kLineHeight + kParagraphGap;
-    }
-    if (kPanelTop + height > kPanelBottomLimit)
-        throw std::runtime_error("story page " + std::to_string(number) + " has more words than its panel holds");
-    pictures::paintGlassPanel(cr, kPanelLeft, kPanelTop, kPanelWidth, height, 26);
+    const PanelText text = layoutWords(cr, page, number);
+    pictures::paintGlassPanel(cr, kPanelLeft, kPanelTop, kPanelWidth, text.height, 26);
     const double centre = kPanelLeft + kPanelWidth / 2;
     pictures::paintGoldTitle(canvas, kTitleFont, page.title, {centre, kPanelTop + kPadding + 34}, 2.5);
     double y = kPanelTop + kPadding + kTitleHeight + 14;
-    for (const auto& lines : paragraphs) {
+    for (const auto& lines : text.paragraphs) {
         for (const std::string& line : lines) {
             const double x = pictures::centredTextX(cr, kBodyFont, line, centre);
             cairo_move_to(cr, x + 1.5, y + 1.5);
@@ -248,28 +280,31 @@ void paintScene(Canvas& canvas, int page) {
     paintFarewell(canvas);
 }
 
-std::string readText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + file.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
+void checkStoryFits(const std::vector<StoryPage>& pages) {
+    const Canvas scratch(1, 1);
+    for (size_t i = 0; i < pages.size(); ++i) layoutWords(scratch.cr(), pages[i], int(i) + 1);
+}
+
 void writeStoryPages(const std::filesystem::path& out, const std::filesystem::path& storyFile) {
-    const std::vector<StoryPage> pages = parseStory(readText(storyFile));
+    const tools::Bytes source = tools::readFile(storyFile);
+    const std::vector<StoryPage> pages = parseStory(std::string(source.begin(), source.end()));
     if (pages.size() != kStoryPages)
         throw std::runtime_error("the story has " + std::to_string(pages.size()) + " pages, the game shows " +
                                  std::to_string(kStoryPages));
+    checkStoryFits(pages);  // before painting, so a refused page leaves the earlier pictures alone
+    tools::SourceLog log(storyFile);
     for (int page = 1; page <= kStoryPages; ++page) {
         Canvas canvas(kWidth, kHeight);
         paintScene(canvas, page);
         pictures::paintVignette(canvas.cr(), kWidth, kHeight, 0.45);
         paintWords(canvas, pages[size_t(page - 1)], page);
-        tools::writeJpeg(out / "data/story" / ("story" + std::to_string(page) + ".jpg"), canvas.pixels(), kQuality);
+        const std::filesystem::path file = out / "data/story" / ("story" + std::to_string(page) + ".jpg");
+        tools::writeJpeg(file, canvas.pixels(), kQuality);
+        log.addPicture(file, pages[size_t(page - 1)].title);
     }
+    log.write(out / "contact/story_source.txt");
 }
 
 }  // namespace art

@@ -1,5 +1,5 @@
-// The story pages: their words, read from the story source, and the scene each
-// page is set in.
+// The story pages: their words, read from the story source of the build's edition, and
+// the scene each page is set in.
 #pragma once
 
 #include <string>
@@ -20,5 +20,10 @@ struct StoryPage {
 // Throws std::runtime_error naming the line for text outside a page, a page out of order,
 // an empty title, and naming the page for one without words or with more than the word limit.
 std::vector<StoryPage> parseStory(const std::string& source);
+
+// Lays every page out on its panel as it will be painted (page 1 first). Throws
+// std::runtime_error naming the first page whose title or a line is wider than the panel,
+// or whose wrapped text runs below the panel, into the space the scene needs.
+void checkStoryFits(const std::vector<StoryPage>& pages);
 
 }  // namespace art

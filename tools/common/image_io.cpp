@@ -5,12 +5,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include <jpeglib.h>
 #include <png.h>
 
 namespace tools {
+
+Bytes readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
     if (path.has_parent_path()) {

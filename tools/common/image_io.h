@@ -18,6 +18,9 @@ struct RgbaImage {
     std::vector<std::uint8_t> pixels;
 };
 
+// The whole file; throws std::runtime_error naming it when it cannot be read.
+Bytes readFile(const std::filesystem::path& path);
+
 // Writes bytes to path, creating its folder first.
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);
 

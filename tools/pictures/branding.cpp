@@ -1,8 +1,15 @@
 // The intro pages: the studio page with the lantern emblem, and the title page
-// with the game's name over the night valley. Both are 1024x768 JPEGs.
-#include <cmath>
+// with the game's name over the night valley, both carrying the edition's words.
+// Both are 1024x768 JPEGs.
+#include "branding.h"
 
-#include "generators.h"
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+
+#include "common/source_lines.h"
+#include "common/source_log.h"
 #include "emblem.h"
 #include "gems.h"
 #include "scenery.h"
@@ -14,6 +21,61 @@ namespace {
 constexpr int pageWidth = 1024;
 constexpr int pageHeight = 768;
 constexpr int jpegQuality = 90;
+constexpr double lineRoom = 880;  // the widest line a page holds, clear of its dark edges
+
+const Font teamFont{"DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD, 64};
+const Font presentsFont{"DejaVu Serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL, 30};
+const Font subtitleFont{"DejaVu Serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL, 32};
+// The gold rules beside "presents": their gap to its ink, length, and the diamond at the inner end.
+constexpr double flourishGap = 25, flourishLength = 105, flourishTip = 11;
+constexpr double subtitlePanelWidth = 560, subtitlePadding = 48;
+
+[[noreturn]] void refuseLine(int line, const std::string& what) {
+    throw std::runtime_error("intro words line " + std::to_string(line) + ": " + what);
+}
+
+// Measures on a scratch surface: text metrics do not depend on the surface's size.
+double measure(const Font& font, const std::string& text) {
+    const Canvas scratch(1, 1);
+    return inkWidth(scratch.cr(), font, text);
+}
+
+// The glass panel under the subtitle: its usual width, wider for a longer subtitle.
+double subtitlePanel(const std::string& subtitle) {
+    return std::max(subtitlePanelWidth, measure(subtitleFont, subtitle) + 2 * subtitlePadding);
+}
+
+}  // namespace
+
+IntroWords parseIntroWords(const std::string& source) {
+    using tools::trimmed;
+    std::map<std::string, std::string> values{{"team", ""}, {"presents", ""}, {"subtitle", ""}};
+    for (const auto& [number, line] : tools::contentLines(source)) {
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) refuseLine(number, "expected \"key=text\"");
+        const std::string key = trimmed(line.substr(0, equals)), text = trimmed(line.substr(equals + 1));
+        const auto slot = values.find(key);
+        if (slot == values.end()) refuseLine(number, "unknown key \"" + key + "\"");
+        if (!slot->second.empty()) refuseLine(number, "\"" + key + "\" given twice");
+        if (text.empty()) refuseLine(number, "\"" + key + "\" without a text");
+        slot->second = text;
+    }
+    for (const auto& [key, text] : values)
+        if (text.empty()) throw std::runtime_error("intro words: no \"" + key + "\" line");
+    return {values["team"], values["presents"], values["subtitle"]};
+}
+
+void checkIntroWordsFit(const IntroWords& words) {
+    const auto refuse = [](const std::string& key, const std::string& text) {
+        throw std::runtime_error("intro words: the " + key + " \"" + text + "\" is wider than its page holds");
+    };
+    if (measure(teamFont, words.team) > lineRoom) refuse("team", words.team);
+    if (measure(presentsFont, words.presents) + 2 * (flourishGap + flourishLength + flourishTip) > lineRoom)
+        refuse("presents", words.presents);
+    if (subtitlePanel(words.subtitle) > lineRoom) refuse("subtitle", words.subtitle);
+}
+
+namespace {
 
 // A short gold rule with a small diamond at its inner end, beside a line of text.
 void paintFlourish(cairo_t* cr, double from, double to, double y) {
@@ -32,19 +94,18 @@ void paintFlourish(cairo_t* cr, double from, double to, double y) {
     cairo_fill(cr);
 }
 
-void paintStudioPage(Canvas& canvas) {
+void paintStudioPage(Canvas& canvas, const IntroWords& words) {
     cairo_t* cr = canvas.cr();
     paintSky(cr, pageWidth, pageHeight);
     paintStars(cr, pageWidth, pageHeight, 110, 7);
     paintVignette(cr, pageWidth, pageHeight, 0.75);
     paintLantern(cr, {512, 290}, 250);
 
-    const Font name{"DejaVu Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD, 64};
-    paintGoldTitle(canvas, name, "The Pendrel Team", {512, 530}, 5);
-    const Font presents{"DejaVu Serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL, 30};
-    paintText(canvas, presents, "presents", {512, 590}, palette::cream);
-    paintFlourish(cr, 320, 425, 580);
-    paintFlourish(cr, 704, 599, 580);
+    paintGoldTitle(canvas, teamFont, words.team, {512, 530}, 5);
+    paintText(canvas, presentsFont, words.presents, {512, 590}, palette::cream);
+    const double inner = measure(presentsFont, words.presents) / 2 + flourishGap;
+    paintFlourish(cr, 512 - inner - flourishLength, 512 - inner, 580);
+    paintFlourish(cr, 512 + inner + flourishLength, 512 + inner, 580);
 }
 
 void paintGemRow(cairo_t* cr) {
@@ -57,7 +118,7 @@ void paintGemRow(cairo_t* cr) {
     }
 }
 
-void paintTitlePage(Canvas& canvas) {
+void paintTitlePage(Canvas& canvas, const IntroWords& words) {
     cairo_t* cr = canvas.cr();
     paintSky(cr, pageWidth, pageHeight);
     paintStars(cr, pageWidth, pageHeight, 170, 11);
@@ -71,21 +132,28 @@ void paintTitlePage(Canvas& canvas) {
     for (const Point& glint : {Point{196, 222}, Point{604, 196}, Point{842, 292}}) {
         paintSparkle(cr, glint, 15);
     }
-    paintGlassPanel(cr, 232, 378, 560, 64, 32);
-    const Font subtitle{"DejaVu Serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL, 32};
-    paintText(canvas, subtitle, "The Lantern of Many Gems", {512, 421}, palette::goldLight);
+    const double panel = subtitlePanel(words.subtitle);
+    paintGlassPanel(cr, 512 - panel / 2, 378, panel, 64, 32);
+    paintText(canvas, subtitleFont, words.subtitle, {512, 421}, palette::goldLight);
     paintGemRow(cr);
 }
 
 }  // namespace
 
-void writeBranding(const std::filesystem::path& out) {
+void writeBranding(const std::filesystem::path& out, const std::filesystem::path& wordsFile) {
+    const tools::Bytes source = tools::readFile(wordsFile);
+    const IntroWords words = parseIntroWords(std::string(source.begin(), source.end()));
+    checkIntroWordsFit(words);
+    tools::SourceLog log(wordsFile);
     Canvas studio(pageWidth, pageHeight);
-    paintStudioPage(studio);
+    paintStudioPage(studio, words);
     tools::writeJpeg(out / "data/branding/studio.jpg", studio.pixels(), jpegQuality);
+    log.addPicture(out / "data/branding/studio.jpg", words.team + " / " + words.presents);
     Canvas title(pageWidth, pageHeight);
-    paintTitlePage(title);
+    paintTitlePage(title, words);
     tools::writeJpeg(out / "data/branding/title.jpg", title.pixels(), jpegQuality);
+    log.addPicture(out / "data/branding/title.jpg", words.subtitle);
+    log.write(out / "contact/branding_source.txt");
 }
 
 }  // namespace pictures

@@ -114,11 +114,22 @@ void paintGlassPanel(cairo_t* cr, double x, double y, double w, double h, double
     goldTrim(cr, x, y, w, h, radius);
 }
 
-double centredTextX(cairo_t* cr, const Font& font, const std::string& text, double cx) {
+namespace {
+
+cairo_text_extents_t inkExtents(cairo_t* cr, const Font& font, const std::string& text) {
     cairo_select_font_face(cr, font.family, font.slant, font.weight);
     cairo_set_font_size(cr, font.size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text.c_str(), &ext);
+    return ext;
+}
+
+}  // namespace
+
+double inkWidth(cairo_t* cr, const Font& font, const std::string& text) { return inkExtents(cr, font, text).width; }
+
+double centredTextX(cairo_t* cr, const Font& font, const std::string& text, double cx) {
+    const cairo_text_extents_t ext = inkExtents(cr, font, text);
     return cx - (ext.x_bearing + ext.width / 2);
 }
 

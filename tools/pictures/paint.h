@@ -53,6 +53,9 @@ struct Font {
     double size;
 };
 
+// Sets the font and returns the width of the ink of `text`.
+double inkWidth(cairo_t* cr, const Font& font, const std::string& text);
+
 // Sets the font and returns the x where `text` must start so its ink is centred on cx.
 double centredTextX(cairo_t* cr, const Font& font, const std::string& text, double cx);
 

@@ -1,22 +1,29 @@
-// The pictures tool's output as the game will read it: intro pages named by
-// the splash configuration, pointers whose tip is the top-left pixel, a window
-// icon whose first entry is a 32x32 picture, and byte-identical reruns.
+// The pictures tools' output as the game will read it: intro pages named by
+// the splash configuration and painted with each edition's words, pointers whose
+// tip is the top-left pixel, a window icon whose first entry is a 32x32 picture,
+// and byte-identical reruns.
 #include <algorithm>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "decoders.h"
+#include "pictures/branding.h"
 #include "pictures/generators.h"
 
 using namespace testing_tools;
 
 namespace {
 
+std::filesystem::path introWords(const std::string& language) {
+    return std::filesystem::path(PENDREL_ASSETS_DIR) / "branding" / ("intro." + language + ".txt");
+}
+
 void writeAll(const std::filesystem::path& out) {
-    pictures::writeBranding(out);
+    pictures::writeBranding(out, introWords("en"));
     pictures::writePointers(out);
     pictures::writeIcon(out);
 }
@@ -72,7 +79,7 @@ uint32_t littleEndian(const tools::Bytes& bytes, size_t at, int count) {
 TEST(Pictures, SplashConfigNamesTheIntroPagesInBlocksTheGameReads) {
     const ScratchFolder folder("branding");
     const auto& out = folder.path();
-    pictures::writeBranding(out);
+    pictures::writeBranding(out, introWords("en"));
     const std::vector<std::string> lines = splashLines();
     ASSERT_LE(lines.size(), 29u);
     ASSERT_NE(lines.back().substr(0, 4), ";---") << "a final separator opens an empty page";
@@ -87,6 +94,41 @@ TEST(Pictures, SplashConfigNamesTheIntroPagesInBlocksTheGameReads) {
         }
     }
     EXPECT_EQ(pages, 2);
+}
+
+std::string introErrorOf(const std::string& source) {
+    try {
+        pictures::checkIntroWordsFit(pictures::parseIntroWords(source));
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(IntroWords, ReadsTheThreeTextsAndRefusesMalformedSourcesNamingTheLine) {
+    const pictures::IntroWords words =
+        pictures::parseIntroWords("# comment\r\n\r\nteam = Das Team\r\npresents=zeigt\nsubtitle=Ein Spiel\n");
+    EXPECT_EQ(words.team, "Das Team");
+    EXPECT_EQ(words.presents, "zeigt");
+    EXPECT_EQ(words.subtitle, "Ein Spiel");
+    const std::string valid = "team=T\npresents=p\nsubtitle=S\n";
+    EXPECT_EQ(introErrorOf(valid), "");
+    EXPECT_NE(introErrorOf(valid + "title=X\n").find("line 4: unknown key \"title\""), std::string::npos);
+    EXPECT_NE(introErrorOf(valid + "team=U\n").find("line 4: \"team\" given twice"), std::string::npos);
+    EXPECT_NE(introErrorOf("team=\n").find("line 1: \"team\" without a text"), std::string::npos);
+    EXPECT_NE(introErrorOf("just words\n").find("line 1"), std::string::npos);
+    EXPECT_NE(introErrorOf("team=T\npresents=p\n").find("no \"subtitle\" line"), std::string::npos);
+}
+
+TEST(IntroWords, BothEditionsFitTheirPagesAndTooWideWordsAreRefused) {
+    for (const char* language : {"en", "de"}) {
+        const tools::Bytes source = readBytes(introWords(language));
+        EXPECT_EQ(introErrorOf(std::string(source.begin(), source.end())), "") << language;
+    }
+    const std::string wide(40, 'W');
+    EXPECT_NE(introErrorOf("team=" + wide + "\npresents=p\nsubtitle=S\n").find("the team"), std::string::npos);
+    EXPECT_NE(introErrorOf("team=T\npresents=" + wide + "\nsubtitle=S\n").find("the presents"), std::string::npos);
+    EXPECT_NE(introErrorOf("team=T\npresents=p\nsubtitle=" + wide + "\n").find("the subtitle"), std::string::npos);
 }
 
 TEST(Pictures, PointersAre32PixelsWithTheirTipAtTheTopLeft) {

@@ -1,9 +1,4 @@
-# --- Texts: the language file of the edition chosen here, one language per build ---
-set(PENDREL_LANGUAGE en CACHE STRING "Language edition of the game's texts (en or de)")
-set_property(CACHE PENDREL_LANGUAGE PROPERTY STRINGS en de)
-if(NOT PENDREL_LANGUAGE MATCHES "^(en|de)$")
-  message(FATAL_ERROR "PENDREL_LANGUAGE must be en or de, not '${PENDREL_LANGUAGE}'")
-endif()
+# --- Texts: the language file of the build's edition (PENDREL_LANGUAGE) ---
 set(TEXT_KEYS ${ASSETS_DIR}/texts/keys.txt)
 set(TEXT_EDITION ${ASSETS_DIR}/texts/codetexts.${PENDREL_LANGUAGE}.txt)
 

@@ -1,24 +1,31 @@
-// The story source: pages in order with their paragraphs, and a clear refusal of
-// sources that would give a page the game cannot show well.
+// The story sources: pages in order with their paragraphs, both editions page for page,
+// and a clear refusal of sources that would give a page the game cannot show well.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "art/story.h"
 
 namespace art {
 namespace {
 
-std::string errorOf(const std::string& source) {
+// The message of what `call` throws, or "" when it throws nothing.
+template <typename Call>
+std::string messageOf(Call call) {
     try {
-        parseStory(source);
+        call();
     } catch (const std::runtime_error& error) {
         return error.what();
     }
     return "";
+}
+
+std::string errorOf(const std::string& source) {
+    return messageOf([&] { parseStory(source); });
 }
 
 TEST(StorySource, PagesKeepTheirTitlesAndParagraphs) {
@@ -41,12 +48,41 @@ TEST(StorySource, RefusesMalformedSourcesNamingTheLine) {
     EXPECT_NE(errorOf(tooLong).find("page 1 has 81 words"), std::string::npos);
 }
 
-TEST(StorySource, TheGamesStoryHasOnePagePerStoryPicture) {
-    std::ifstream file(PENDREL_ASSETS_DIR "/story/story.txt");
-    ASSERT_TRUE(file);
+std::vector<StoryPage> editionStory(const std::string& language) {
+    std::ifstream file(PENDREL_ASSETS_DIR "/story/story." + language + ".txt");
+    EXPECT_TRUE(file) << language;
     std::ostringstream text;
     text << file.rdbuf();
-    EXPECT_EQ(parseStory(text.str()).size(), size_t(kStoryPages));
+    return parseStory(text.str());
+}
+
+TEST(StorySource, BothEditionsTellTheStoryPageForPageAndFitThePanels) {
+    const std::vector<StoryPage> english = editionStory("en"), german = editionStory("de");
+    ASSERT_EQ(english.size(), size_t(kStoryPages));
+    ASSERT_EQ(german.size(), size_t(kStoryPages));
+    for (size_t i = 0; i < english.size(); ++i)
+        EXPECT_NE(english[i].title, german[i].title) << "page " << i + 1 << " is not in German";
+    EXPECT_NO_THROW(checkStoryFits(english));
+    EXPECT_NO_THROW(checkStoryFits(german));
+}
+
+std::string fitErrorOf(const std::vector<StoryPage>& pages) {
+    return messageOf([&] { checkStoryFits(pages); });
+}
+
+TEST(StoryPanel, RefusesAPageThatRunsOutOfItsPanelNamingIt) {
+    const StoryPage fits{"Title", {"A short first page."}};
+    // Within the word limit, but eight paragraphs of long words wrap to more lines than the panel holds.
+    StoryPage tooLong{"Too long", {}};
+    for (int i = 0; i < 8; ++i) tooLong.paragraphs.push_back("Sternenlichtlaternen funkeln unablässig.");
+    EXPECT_EQ(fitErrorOf({fits, tooLong}).rfind("story page 2: its wrapped text runs", 0), 0u)
+        << fitErrorOf({fits, tooLong});
+    EXPECT_EQ(fitErrorOf({fits, fits}), "");
+
+    const StoryPage wideWord{"Title", {"Ein " + std::string(60, 'W') + " zu breit."}};
+    EXPECT_NE(fitErrorOf({fits, fits, wideWord}).find("story page 3: \"WWW"), std::string::npos);
+    const StoryPage wideTitle{"Eine Überschrift, viel zu lang für die Platte", {"Text."}};
+    EXPECT_NE(fitErrorOf({wideTitle}).find("story page 1: the title"), std::string::npos);
 }
 
 }  // namespace
