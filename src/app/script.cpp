@@ -94,10 +94,6 @@ std::string parseCommand(int frame, const std::string& command, LineParser& line
     return "unknown command '" + command + "'";
 }
 
-void injectText(const std::string& utf8) {
-    for (char16_t unit : toString16(utf8)) injectChar(unit);
-}
-
 }  // namespace
 
 int scriptKeyCode(const std::string& name) {
