@@ -72,8 +72,8 @@ const CheckBox CHECK_BOXES[] = {
 };
 
 // Check boxes act in any phase of the dialog and leave the click to others. They do not act
-// while the game is paused: the click that ends the pause screen after a full-screen switch
-// would otherwise flip the box under the pointer straight back.
+// while the game is paused: the click that ends the pause screen (after the window had lost
+// the focus) is meant for the pause screen, not for the box that happens to be under it.
 void drawCheckBox(const CheckBox& box) {
     imgCheckbox.PaintXY(box.x, box.y);
     if (!sliderDragged() && pointerStrictlyInside(box.x, box.y, CHECKBOX_REACH, CHECKBOX_REACH)) {
