@@ -6,7 +6,7 @@
 
 constexpr int DIALOG_BUTTON_SLOT = 3;  // the glass button picture
 constexpr int DIALOG_LAYER = 2;
-constexpr int POPUP_CLOSING = 2;       // popupHandler.direction of a closing dialog
+constexpr int POPUP_CLOSING = 2;  // popupHandler.direction of a closing dialog
 
 // The edition's text of `key`.
 inline String dialogText(const char16_t* key) { return languageFile.getValue(key); }

@@ -93,7 +93,8 @@ int vexaTPopup::show_quit() {
     float top = 384 - imgPopupSmall.H / 2 + 20 + float(2 * lineHeight);
     drawCentredText(fontText, dialogText(u"exitsure"), 512, top);
     drawCentredText(fontText, dialogText(u"exitsave"), 512, top + float(lineHeight));
-    if ((dialogButtonClicked(407, 484, u"back") || input._Escape == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    if ((dialogButtonClicked(407, 484, u"back") || input._Escape == 1) && runtime == POPUP_OPEN)
+        direction = POPUP_CLOSING;
     if ((dialogButtonClicked(617, 484, u"ok") || input._Enter == 1) && runtime == POPUP_OPEN) quitGame();
     return 0;
 }

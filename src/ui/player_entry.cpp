@@ -115,9 +115,12 @@ int vexaTPopup::NewPlayer() {
     imgPaperCanvas.PaintXY(512, 384);
     fontText.DrawText(dialogText(u"enterplayername"), 512, 299, 0, 1);
     String& name = currentPlayer().Name;
-    if (typed == CHAR_BACKSPACE) eraseCharacter(name);
-    else if (typed == CHAR_ENTER) keepName(saveProfile);
-    else if (typed > 0) typeCharacter(name, typed);
+    if (typed == CHAR_BACKSPACE)
+        eraseCharacter(name);
+    else if (typed == CHAR_ENTER)
+        keepName(saveProfile);
+    else if (typed > 0)
+        typeCharacter(name, typed);
     if (g_currentPlayer > -1) fontText.DrawText(name + u"_", 512, 363, 0, 1);
     if (dialogButtonClicked(412, 484, u"back") && runtime == POPUP_OPEN) giveUpName();
     if (dialogButtonClicked(612, 484, u"ok")) keepName(saveThroughRoster);

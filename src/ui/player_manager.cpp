@@ -141,8 +141,7 @@ void playerManager() {
     ListGeometry list = listGeometry();
     drawHeadings(list);
     int rows = drawRows(list);
-    if ((dialogButtonClicked(512, 584, u"ok") || input._Escape == 1 || input._Enter == 1) && ready())
-        closeManager();
+    if ((dialogButtonClicked(512, 584, u"ok") || input._Escape == 1 || input._Enter == 1) && ready()) closeManager();
     if (dialogButtonClicked(323, 584, u"newplayer", rows >= MOST_PROFILES ? UNAVAILABLE_LAYER : DIALOG_LAYER)) {
         beginNewPlayer();
         popupHandler.runtime = POPUP_OPEN;

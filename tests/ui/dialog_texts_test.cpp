@@ -56,14 +56,15 @@ TEST_F(DialogTextsTest, EveryTextFitsItsFrameAndPanelInBothEditions) {
     for (const char* edition : EDITIONS) {
         loadEdition(edition);
         SCOPED_TRACE(edition);
-        for (const char16_t* key : {u"credits", u"ok", u"back", u"yes", u"no", u"newgame", u"resumegame",
-                                    u"newplayer", u"delete", u"options"})
+        for (const char16_t* key : {u"credits", u"ok", u"back", u"yes", u"no", u"newgame", u"resumegame", u"newplayer",
+                                    u"delete", u"options"})
             EXPECT_LT(float(widthOf(key)), buttonRoom) << toUtf8(key);
         for (const char16_t* key : {u"options", u"newplayer", u"playermenu"})
             EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(key))), popupHandler.imgPopupBig.W - 48);
         for (const char16_t* key : {u"resumegame", u"newgame", u"delete"})
             EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(key))), smallRoom - 2 * 60) << toUtf8(key);
-        EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(u"champions"))), popupHandler.imgPopupMedium.W - 2 * 110);
+        EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(u"champions"))),
+                  popupHandler.imgPopupMedium.W - 2 * 110);
 
         // Options: "quiet" ends at 322 and "loud" starts at 702; the labels right of their boxes.
         EXPECT_GT(322 - widthOf(u"quiet"), 512 - paperHalf);
@@ -93,7 +94,8 @@ TEST_F(DialogTextsTest, EveryTextFitsItsFrameAndPanelInBothEditions) {
         EXPECT_LT(float(widthOf(u"enterplayername")), popupHandler.imgPaperCanvas.W - 32);
 
         // Champion headings centred on 324, 458, 611 and 699 inside the table, clear of each other.
-        const std::pair<const char16_t*, int> headings[] = {{u"rank", 324}, {u"name", 458}, {u"points", 611}, {u"level", 699}};
+        const std::pair<const char16_t*, int> headings[] = {
+            {u"rank", 324}, {u"name", 458}, {u"points", 611}, {u"level", 699}};
         EXPECT_GT(324 - widthOf(u"rank") / 2, 512 - int(imgScores.W) / 2);
         EXPECT_LT(699 + widthOf(u"level") / 2, 512 + int(imgScores.W) / 2);
         for (size_t i = 0; i + 1 < std::size(headings); ++i)

@@ -67,7 +67,9 @@ TEST_F(PlayerEntryTest, NameStopsAtTwelveCharactersOrAtOneHundredFortyPixels) {
 
 TEST_F(PlayerEntryTest, EnterKeepsTheTrimmedNameOrTheEditionsDefault) {
     openFirstPlayer();
-    typeFrames("  Z\xC3\xA9" "a\xE2\x82\xAC  \r");
+    typeFrames(
+        "  Z\xC3\xA9"
+        "a\xE2\x82\xAC  \r");
     EXPECT_EQ(players[1].Name, u"Z\u00E9a");
     EXPECT_EQ(popupHandler.direction, 2);
     EXPECT_EQ(g_newPlayerFirst, 0);
