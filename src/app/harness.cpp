@@ -64,7 +64,10 @@ nlohmann::json dumpShell() {
             {"g_suspended", g_suspended}, {"g_frame", g_frame},
             {"g_debug", g_debug},         {"g_textDebug", g_textDebug},
             {"g_currentPlayer", g_currentPlayer}, {"g_boardAlpha", g_boardAlpha},
-            {"g_inputLayer", g_inputLayer}, {"g_helpPage", g_helpPage}, {"g_helpFromMenu", g_helpFromMenu}};
+            {"g_inputLayer", g_inputLayer}, {"g_helpPage", g_helpPage}, {"g_helpFromMenu", g_helpFromMenu},
+            {"g_nameLength", g_nameLength}, {"g_newPlayerFirst", g_newPlayerFirst},
+            {"g_previousPlayer", g_previousPlayer}, {"g_sliderSound", g_sliderSound},
+            {"g_sliderMusic", g_sliderMusic}};
 }
 
 nlohmann::json dumpSceneHandler() {

@@ -94,16 +94,6 @@ std::string parseCommand(int frame, const std::string& command, LineParser& line
     return "unknown command '" + command + "'";
 }
 
-// As from the window system, backspace and Enter also reach the typed-character queue.
-void pressKey(int key) {
-    injectKey(key, true);
-    if (key == KEY_BACKSPACE || key == KEY_ENTER) injectChar(key);
-}
-
-void injectText(const std::string& utf8) {
-    for (char16_t unit : toString16(utf8)) injectChar(unit);
-}
-
 }  // namespace
 
 int scriptKeyCode(const std::string& name) {
@@ -175,7 +165,7 @@ void ScriptPlayer::feed(int frame) const {
         case ScriptEvent::Move: injectMouseMove(event.a, event.b); break;
         case ScriptEvent::Press: injectMouseButton(event.a, true); break;
         case ScriptEvent::Release: injectMouseButton(event.a, false); break;
-        case ScriptEvent::KeyDown: pressKey(event.a); break;
+        case ScriptEvent::KeyDown: injectKey(event.a, true); break;
         case ScriptEvent::KeyUp: injectKey(event.a, false); break;
         case ScriptEvent::Type: injectText(event.text); break;
         case ScriptEvent::Focus: injectEvent(event.a); break;

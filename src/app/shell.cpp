@@ -31,7 +31,11 @@ namespace {
 const String WINDOW_TITLE = u"Pendrel 1.0";
 const String ICON_FILE = u"icon32.ico";
 
-void createGlobals() { mousePointer.loadPictures(); }
+// Also hands the options dialog the full-screen toggle, which lives with the display here.
+void createGlobals() {
+    mousePointer.loadPictures();
+    linkFullScreenToggle(toggleFullScreen);
+}
 
 void checkDisplay() {
     diagLog(u"Available graphics modes:");
@@ -243,15 +247,20 @@ void openGameDisplay() {
     setWindowIconFromFile(ICON_FILE, g_hwnd);
 }
 
+// The window switches in place; only when the window system refuses is the display opened
+// again in the other mode. Headless the offscreen buffer stays as it is.
 void toggleFullScreen() {
     g_pause = 1;
-    if (config.fullscreen == 1) {
-        openWindowMode();
-        config.fullscreen = 0;
-    } else {
-        openFullScreenMode();
-        config.fullscreen = 1;
+    bool fullScreen = config.fullscreen != 1;
+    if (!switchFullScreen(fullScreen)) {
+        if (fullScreen)
+            openFullScreenMode();
+        else
+            openWindowMode();
     }
+    config.fullscreen = fullScreen ? 1 : 0;
+    g_hwnd = activeWindow();
+    if (!fullScreen) addMinimizeBox(g_hwnd);
     setWindowIconFromFile(ICON_FILE, g_hwnd);
 }
 

@@ -151,6 +151,15 @@ bool openDisplay(int width, int height, int depth, int hz, int) {
     return true;
 }
 
+bool switchFullScreen(bool fullScreen) {
+    if (!screen.open) return false;
+    if (!screen.window) return true;
+    if (SDL_SetWindowFullscreen(screen.window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+    // A window opened in full screen was made without a frame to drag.
+    if (!fullScreen) SDL_SetWindowResizable(screen.window, SDL_TRUE);
+    return true;
+}
+
 // The desktop mode first, then the display's list; each size and rate once.
 std::vector<GraphicsMode> graphicsModes() {
     if (screen.headless) return {{1024, 768, 32, 60}};

@@ -50,15 +50,17 @@ void windowFocus(bool active) {
     injectEvent(active ? EVENT_RESUME : EVENT_SUSPEND);
 }
 
+bool typedKey(int key) { return key == KEY_BACKSPACE || key == KEY_ENTER; }
+
+// The queue holds what a name can be made of: Backspace, Enter and the printable characters
+// of ISO 8859-1, the fonts' character set.
+bool queueable(int code) { return typedKey(code) || (code >= 32 && code <= 126) || (code >= 160 && code <= 255); }
+
+// A held Backspace or Enter repeats in the typed-character queue, like text.
 void takeKey(const SDL_KeyboardEvent& event, bool down) {
     const int key = virtualKeyFromSdl(event.keysym.sym);
     if (!event.repeat) injectKey(key, down);
-    // Backspace and Enter also reach the typed-character queue, repeating like text.
-    if (down && (key == KEY_BACKSPACE || key == KEY_ENTER)) injectChar(key);
-}
-
-void takeText(const char* utf8) {
-    for (char16_t unit : toString16(utf8)) injectChar(unit);
+    else if (down && typedKey(key)) injectChar(key);
 }
 
 bool windowMinimised(uint32_t windowId) {
@@ -77,7 +79,7 @@ void takeEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: takeKey(event.key, true); break;
     case SDL_KEYUP: takeKey(event.key, false); break;
-    case SDL_TEXTINPUT: takeText(event.text.text); break;
+    case SDL_TEXTINPUT: injectText(event.text.text); break;
     case SDL_MOUSEMOTION: injectMouseMove(event.motion.x, event.motion.y); break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -153,6 +155,8 @@ int getChar() {
 
 void flushKeys() { keyboard = KeyboardState{}; }
 
+void flushChars() { keyboard.typed.clear(); }
+
 void flushMouse() {
     mouse.held = {};
     mouse.hits = {};
@@ -211,14 +215,24 @@ void pollEvent() {
 
 int eventId() { return events.current; }
 
+// Backspace and Enter also reach the typed-character queue, from the window system and the
+// test script alike.
 void injectKey(int key, bool down) {
     if (!validKey(key)) return;
     keyboard.held[key] = down;
-    if (down) ++keyboard.hits[key];
+    if (!down) return;
+    ++keyboard.hits[key];
+    if (typedKey(key)) injectChar(key);
 }
 
 void injectChar(int code) {
-    if (keyboard.typed.size() < QUEUE_LIMIT) keyboard.typed.push_back(code);
+    if (queueable(code) && keyboard.typed.size() < QUEUE_LIMIT) keyboard.typed.push_back(code);
+}
+
+// A character beyond ISO 8859-1 is one UTF-16 unit above 255 (or a surrogate pair), which the
+// queue drops.
+void injectText(const std::string& utf8) {
+    for (char16_t unit : toString16(utf8)) injectChar(unit);
 }
 
 void injectMouseMove(int x, int y) {

@@ -66,6 +66,10 @@ struct GraphicsMode {
 
 // depth 0 opens a resizable window, depth 32 desktop full screen. Resets the drawing state.
 bool openDisplay(int width, int height, int depth, int hz, int flags);
+// Switches the open window between desktop full screen and a resizable window in place, keeping
+// its renderer, pictures and drawing state; false when the window system refuses (or no display
+// is open). Offscreen there is no window mode to switch: nothing changes and the result is true.
+bool switchFullScreen(bool fullScreen);
 std::vector<GraphicsMode> graphicsModes();
 int graphicsModeExists(int width, int height, int depth, int hz);
 int displayWidth();
@@ -161,8 +165,11 @@ enum EventId { EVENT_SUSPEND = 257, EVENT_RESUME = 258, EVENT_CLOSE = 259 };
 
 int keyHit(int key);
 int keyDown(int key);
+// The next typed character (8 Backspace, 13 Enter or a printable ISO 8859-1 code), 0 if none.
 int getChar();
 void flushKeys();
+// Clears only the typed-character queue; the name entry starts from it empty.
+void flushChars();
 void flushMouse();
 int mouseX();
 int mouseY();
@@ -177,8 +184,12 @@ int eventId();
 
 // The one path by which input reaches the layer: the window system's events and the
 // test script both arrive here. Coordinates are logical pixels.
+// A key going down; Backspace and Enter also queue their character.
 void injectKey(int key, bool down);
+// Queues a typed character; anything but 8, 13 and the printable ISO 8859-1 codes is dropped.
 void injectChar(int code);
+// Queues the characters of a UTF-8 text (window-system text input, the script's "type").
+void injectText(const std::string& utf8);
 void injectMouseMove(int x, int y);
 void injectMouseButton(int button, bool down);
 void injectWheel(int notches);

@@ -13,6 +13,7 @@
 #include "ui/input.h"
 #include "ui/interface_helpers.h"
 #include "ui/player_entry.h"
+#include "ui/player_manager.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
 #include "ui/sound_handler.h"
@@ -25,6 +26,12 @@ constexpr int KIND_METEOR_BURST = 109100;  // sparks at the pointer on a right c
 constexpr float BOTTOM_BAR_BELOW = 15;     // the bottom bar's lower edge lies below the screen
 
 enum MenuButton { BUTTON_START = 0, BUTTON_PLAYER = 1, BUTTON_CHAMPIONS = 2, BUTTON_OPTIONS = 3 };
+
+// The player manager reloads the menu's background when it closes.
+[[maybe_unused]] const bool managerLinked = [] {
+    linkManagerClosed([] { sceneMainmenu._reloadBG(); });
+    return true;
+}();
 
 bool clicked(MenuButton button) { return mainMenuHoloButtons[button].Tick(0) == BUTTON_CLICKED; }
 

@@ -8,6 +8,7 @@
 #include "persist/config.h"
 #include "persist/roster.h"
 #include "ui/buttons.h"
+#include "ui/player_manager.h"
 #include "ui/sound_handler.h"
 
 vexaTPopup popupHandler;
@@ -75,14 +76,16 @@ void vexaTPopup::advancePhase() {
     }
 }
 
-// Ids without a dialog of their own (help, scores, map, …) show nothing; the player manager, the
-// delete question and the level preview are drawn by their own subsystems.
+// Ids without a dialog of their own (help, scores, map, …) show nothing; the player manager and
+// its delete question have a file of their own, and the level preview is the roadmap's.
 void vexaTPopup::showDialog() {
     switch (State) {
         case POPUP_QUIT: show_quit(); break;
         case POPUP_OPTIONS: IngameOptions(); break;
         case POPUP_CREDITS: Credits(); break;
+        case POPUP_MANAGER: playerManager(); break;
         case POPUP_NEWPLAYER: NewPlayer(); break;
+        case POPUP_DELETEPLAYER: delplayer(); break;
         case POPUP_RESUME: resumegame(); break;
         case POPUP_CHAMP: Champions(); break;
         case POPUP_ROADMAPHELP: RoadmapHelp(); break;

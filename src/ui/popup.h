@@ -55,9 +55,15 @@ public:
     virtual int box(int size, const String& title, int narrow);
     // The dialogs below are called by the dispatcher once per frame while their State is open;
     // each draws itself and reacts to input in the same call.
+    // The volumes, full screen, help hints and the game's pointer; "credits"; "ok", Escape or
+    // Enter saves the settings and closes.
     virtual int IngameOptions();
+    // Types the current player's name: characters from the platform's queue, Backspace, Enter
+    // or "ok" to keep it, "back" to give it up.
     virtual int NewPlayer();
+    // The champion list: every profile, highest level first.
     virtual int Champions();
+    // Starting over: "yes" restarts the player's campaign with the story, "no" goes back.
     virtual int NewGame();
     virtual int Credits();
     // The quit question: "back" or Escape closes it, "ok" or Enter saves and ends the game.
@@ -66,6 +72,7 @@ public:
     // The level's menu: the instructions, leave the level (saved for resuming) or continue;
     // Escape continues.
     virtual int IngameMenu();
+    // Resuming the player's interrupted game, or the way to a new one.
     virtual int resumegame();
     // Advances the phase and draws whichever dialog is open; called at the end of a scene's Update.
     virtual int ingameScreenMainmenu_show();
@@ -91,3 +98,9 @@ extern vexaTPopup popupHandler;
 
 // The popup handler's phase counter: 0 when no dialog runs.
 int popupRuntime();
+
+// The options dialog's full-screen check box switches the display, which the shell owns; the
+// shell hands its toggle in as the program starts. Until then the check box changes nothing.
+void linkFullScreenToggle(void (*toggle)());
+// The top of the credits text: one text line below the small frame's title.
+float creditsTextTop();

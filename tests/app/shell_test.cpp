@@ -7,6 +7,7 @@
 #include "game/shared_state.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
+#include "persist/config.h"
 #include "persist/player.h"
 #include "platform/headless_fixture.h"
 #include "scenes/pending_scenes.h"
@@ -182,6 +183,26 @@ TEST(DebugOverlay, FourLines) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].rfind(u"Memory: ", 0), 0u);
     EXPECT_EQ(lines[1], u"39 g_fps");
+}
+
+}  // namespace
+
+namespace {
+
+// Headless there is no window to switch: the setting flips and the pause screen is due, but the
+// back buffer, with what the frame has drawn so far, stays as it is.
+TEST_F(ShellFrame, FullScreenToggleHeadlessFlipsTheSettingAndKeepsTheBuffer) {
+    config.fullscreen = 1;
+    Image marker = headless::solidImage(8, 8, {250, 40, 40, 255});
+    drawImage(marker, 100, 100, 0);
+    toggleFullScreen();
+    EXPECT_EQ(config.fullscreen, 0);
+    EXPECT_EQ(g_pause, 1);
+    EXPECT_EQ(displayWidth(), 1024);
+    EXPECT_TRUE(headless::nearColour(grabBackBuffer().at(103, 103), 250, 40, 40));
+    toggleFullScreen();
+    EXPECT_EQ(config.fullscreen, 1);
+    EXPECT_TRUE(headless::nearColour(grabBackBuffer().at(103, 103), 250, 40, 40));
 }
 
 }  // namespace

@@ -31,10 +31,10 @@ std::vector<std::string> fileLines(const std::filesystem::path& file) {
 }
 
 // The y of the middle of the player manager's row `row` (from 1): the rows hang below the top
-// of the list panel, one 0.8 of the text font's line apart.
+// of the list panel, 1.1 of the text font's line apart.
 int managerRowY(int row) {
     PixmapPtr panel = loadPixmap(toString16((BUILD / "data/ui/playermenu.png").string()));
-    const float rowHeight = float(font_reader::fontHeight(font_reader::readFontFile(BUILD / "data/fonts/text.zgf"))) * 0.8f;
+    const float rowHeight = float(font_reader::fontHeight(font_reader::readFontFile(BUILD / "data/fonts/text.zgf"))) * 1.1f;
     const float top = 384 - float(panel ? panel->height : 0) / 2;
     return int(top + rowHeight * float(row) + rowHeight / 2 + 3);
 }

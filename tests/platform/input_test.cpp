@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/keymap.h"
 #include "platform/platform.h"
 
@@ -114,4 +116,36 @@ TEST_F(Input, WindowSystemKeysMapToGameCodes) {
     EXPECT_EQ(gameButtonFromSdl(3), 2);
     EXPECT_EQ(gameButtonFromSdl(2), 3);
     EXPECT_EQ(gameButtonFromSdl(4), 0);
+}
+
+// The queue feeds the name entry: what the window system types in UTF-8 arrives as the fonts'
+// ISO 8859-1 codes, and nothing else gets through.
+TEST_F(Input, TypedTextKeepsLatin1AndDropsEverythingElse) {
+    injectText("a\xC3\xA9\xE2\x82\xAC\xE4\xB8\xAD\xF0\x9F\x98\x80\x01\x7F\xC2\x85\xC2\xA0\xC3\xBFz");
+    std::vector<int> codes;
+    while (int code = getChar()) codes.push_back(code);
+    EXPECT_EQ(codes, (std::vector<int>{'a', 0xE9, 0xA0, 0xFF, 'z'})) << "euro, CJK, emoji and controls dropped";
+
+    for (int code : {0, 1, 9, 10, 27, 127, 0x9F, 0x100, 0x20AC, -5}) injectChar(code);
+    EXPECT_EQ(getChar(), 0);
+    injectChar(8);
+    injectChar(13);
+    EXPECT_EQ(getChar(), 8);
+    EXPECT_EQ(getChar(), 13);
+}
+
+TEST_F(Input, BackspaceAndEnterKeysQueueTheirCharacterAndFlushCharsKeepsTheKeys) {
+    injectKey(KEY_BACKSPACE, true);
+    injectKey(KEY_BACKSPACE, false);
+    injectKey(KEY_ENTER, true);
+    injectKey(KEY_A, true);
+    EXPECT_EQ(getChar(), 8);
+    EXPECT_EQ(getChar(), 13);
+    EXPECT_EQ(getChar(), 0) << "other keys type nothing by themselves";
+
+    injectText("xy");
+    flushChars();
+    EXPECT_EQ(getChar(), 0);
+    EXPECT_EQ(keyDown(KEY_ENTER), 1);
+    EXPECT_EQ(keyHit(KEY_ENTER), 1);
 }

@@ -186,14 +186,14 @@ TEST_F(PopupTest, MenuContinueClosesAndLeaveStoresTheLevelAndFadesToTheRoadmap) 
     EXPECT_EQ(sceneHandler.FaderShow, 13);
 }
 
-TEST_F(PopupTest, MenuOptionsIsDimmedAndInert) {
+TEST_F(PopupTest, MenuOptionsSwitchesToTheOptionsInTheSamePhase) {
     g_inputLayer = 2;
     openFully(POPUP_INGAME);
     clickAt(607, 374);
     popupHandler.ingameScreenMainmenu_show();
-    EXPECT_EQ(input._MausFireLeft, 1) << "the click is left for others";
-    EXPECT_EQ(popupHandler.State, POPUP_INGAME);
-    EXPECT_EQ(popupHandler.direction, 1);
+    EXPECT_EQ(input._MausFireLeft, 0) << "the click is consumed";
+    EXPECT_EQ(popupHandler.State, POPUP_OPTIONS);
+    EXPECT_EQ(popupHandler.runtime, POPUP_OPEN) << "no new opening phase";
 }
 
 TEST_F(PopupTest, QuitEscapeAndBackCloseOnlyWhenFullyOpen) {
