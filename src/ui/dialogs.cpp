@@ -20,11 +20,9 @@ constexpr int CHAMPION_ROWS_SHOWN = 7;
 const String GOAL_TABLE = u"data/levels/lvla000.lvl";
 
 // Stores the running level for resuming, saves the profile and fades to the roadmap.
+// Stored for resuming, or, when the level was won behind the menu, recorded as won.
 void leaveLevel() {
-    if (g_currentPlayer > -1) {
-        currentPlayer().SuspendLevel();
-        currentPlayer().SaveToDisk();
-    }
+    saveCurrentPlayerLeavingLevel();
     sceneHandler.fade_out(SCENE_ROADMAP, 0, 0);
 }
 
@@ -59,8 +57,10 @@ void startNewGame() {
     sceneHandler.fade_out(SCENE_STORY, 0, 0);
 }
 
+// Saved as the quit question's opening saved it, with what happened since: a level in play is
+// stored for resuming, a won one as won, whether Enter or the button answered.
 void quitGame() {
-    if (g_currentPlayer > -1) currentPlayer().SaveToDisk();
+    if (g_currentPlayer > -1) saveCurrentPlayer(g_currentPlayer);
     soundHandler.stop_music();
     sceneHandler.fade_out(SCENE_QUIT, 0, 0);
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/subsystem_hooks.h"
+#include "match3/scene_match3.h"
 #include "persist/config.h"
 #include "persist/player.h"
 #include "ui/buttons.h"
@@ -176,6 +177,8 @@ TEST_F(PopupTest, MenuContinueClosesAndLeaveStoresTheLevelAndFadesToTheRoadmap) 
 
     String profile = currentPlayerFile();
     players[1].Level = 7;
+    g_scene = SCENE_MATCH3;
+    sceneMatch3._winrun = 0;
     openFully(POPUP_INGAME);
     clickAt(417, 454);
     popupHandler.ingameScreenMainmenu_show();
@@ -223,6 +226,56 @@ TEST_F(PopupTest, QuitEnterSavesThePlayerAndFadesToTheEnd) {
     EXPECT_TRUE(std::filesystem::exists(toUtf8(profile)));
     EXPECT_EQ(sceneHandler.FaderDir, FADER_DIR_OUT);
     EXPECT_EQ(sceneHandler.FaderShow, -999);
+}
+
+// A win that completes behind the open menu is recorded by "exit", never stored for resuming.
+TEST_F(PopupTest, MenuExitAfterAWinBehindItRecordsTheWin) {
+    currentPlayerFile();
+    players[1].Level = players[1].StoryLevel = 7;
+    g_scene = SCENE_MATCH3;
+    sceneMatch3._winrun = 30;
+    sceneMatch3._winBonusPaid = 1;
+    g_inputLayer = 2;
+    openFully(POPUP_INGAME);
+    clickAt(417, 454);
+    popupHandler.ingameScreenMainmenu_show();
+    EXPECT_EQ(players[1].isResume, 0);
+    EXPECT_EQ(players[1].Level, 8);
+    TSpieler saved;
+    saved.SetURL(players[1].url);
+    ASSERT_EQ(saved.LoadFromDisk(), 0);
+    EXPECT_EQ(saved.Level, 8);
+    EXPECT_EQ(saved.isResume, 0);
+    sceneMatch3.resetAll();
+}
+
+// Quitting while the summary waits saves the level as won, whether the question's "ok" is
+// clicked or Enter is pressed.
+TEST_F(PopupTest, QuitDuringTheSummarySavesTheWinWithEnterOrClick) {
+    for (bool enter : {true, false}) {
+        resetPlayers();
+        String profile = currentPlayerFile();
+        players[1].Level = players[1].StoryLevel = 4;
+        g_scene = SCENE_MATCH3;
+        sceneMatch3._winrun = 200;
+        sceneMatch3._winBonusPaid = 1;
+        g_inputLayer = 2;
+        openFully(POPUP_QUIT);
+        if (enter) input._Enter = 1;
+        else clickAt(617, 484);
+        popupHandler.ingameScreenMainmenu_show();
+        input._Enter = 0;
+        EXPECT_EQ(sceneHandler.FaderShow, -999);
+        TSpieler saved;
+        saved.SetURL(profile);
+        ASSERT_EQ(saved.LoadFromDisk(), 0);
+        EXPECT_EQ(saved.Level, 5) << (enter ? "Enter" : "click");
+        EXPECT_EQ(saved.isResume, 0) << (enter ? "Enter" : "click");
+        sceneHandler = vexaTSceneHandler();
+        sceneHandler.FaderDir = FADER_DIR_IN;
+        sceneHandler.FaderColor = 256;
+    }
+    sceneMatch3.resetAll();
 }
 
 TEST_F(PopupTest, DialogTextsFitTheirButtonsAndFrame) {
