@@ -19,6 +19,8 @@
 #include "scenes/intro.h"
 #include "scenes/loadscreen.h"
 #include "scenes/mainmenu.h"
+#include "scenes/roadmap.h"
+#include "scenes/story.h"
 #include "ui/input.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
@@ -85,6 +87,10 @@ nlohmann::json dumpLoadscreen() {
 }
 
 nlohmann::json dumpMainmenu() { return {{"_runtime", sceneMainmenu._runtime}}; }
+
+nlohmann::json dumpRoadmap() { return {{"_runtime", sceneRoadmap._runtime}}; }
+
+nlohmann::json dumpStory() { return {{"_page", sceneStory._page}, {"_runtime", sceneStory._runtime}}; }
 
 nlohmann::json dumpInput() {
     return {{"_MausOK", input._MausOK},
@@ -224,6 +230,8 @@ nlohmann::json dumpGameState() {
     state["sceneIntro"] = dumpIntro();
     state["sceneLoadscreen"] = dumpLoadscreen();
     state["sceneMainmenu"] = dumpMainmenu();
+    state["sceneRoadmap"] = dumpRoadmap();
+    state["sceneStory"] = dumpStory();
     state["input"] = dumpInput();
     state["players"] = dumpPlayers();
     state["sceneMatch3"] = dumpMatch3(sceneMatch3);

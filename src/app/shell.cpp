@@ -19,7 +19,6 @@
 #include "persist/language_file.h"
 #include "persist/player.h"
 #include "scenes/intro.h"
-#include "scenes/pending_scenes.h"
 #include "ui/input.h"
 #include "ui/messages.h"
 #include "ui/popup.h"

@@ -10,13 +10,17 @@
 #include "persist/roster.h"
 #include "platform/platform.h"
 #include "scenes/mainmenu.h"
+#include "scenes/roadmap.h"
 #include "ui/interface_helpers.h"
 #include "ui/popup.h"
 #include "ui/scene.h"
 
 void loadSettingsAndRoster() { loadRoster(specialFolderPath()); }
 
-void prepareFrontEndAtStart() { sceneMainmenu._reloadBG(); }
+void prepareFrontEndAtStart() {
+    sceneMainmenu._reloadBG();
+    sceneRoadmap.setRoadmapCoords();
+}
 void lockPowerUps() {
     puReplaceAllItems._lock();
     puThrowExplosive._lock();

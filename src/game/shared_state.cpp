@@ -17,9 +17,17 @@ int g_sliderMusic = 0;
 int g_nameLength = 0;
 int g_newPlayerFirst = 0;
 int g_previousPlayer = -1;
-int g_storyPage = 0;
 
-void setStoryPage(int page) { g_storyPage = page; }
+namespace {
+using StoryPageHook = void (*)(int);
+constinit StoryPageHook storyPageHook = nullptr;
+}  // namespace
+
+void setStoryPage(int page) {
+    if (storyPageHook != nullptr) storyPageHook(page);
+}
+
+void linkStoryPage(void (*setPage)(int page)) { storyPageHook = setPage; }
 
 void resetSharedState() {
     g_powerUpBusy = 0;
@@ -34,5 +42,4 @@ void resetSharedState() {
     g_sliderSound = g_sliderMusic = 0;
     g_nameLength = g_newPlayerFirst = 0;
     g_previousPlayer = -1;
-    g_storyPage = 0;
 }

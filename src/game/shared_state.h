@@ -21,9 +21,11 @@ extern int g_nameLength;    // characters typed into the name entry
 extern int g_newPlayerFirst;  // 1 while the name entry makes the very first player
 extern int g_previousPlayer;  // the player current before the manager opened the name entry
 
-// Chooses the page the story scene shows next.
+// Chooses the page the story scene shows next; called by the profile when a level opens a page.
 void setStoryPage(int page);
-extern int g_storyPage;
+// The story scene, which lives above the profiles, hands in how it takes its next page; called
+// once as the program starts. Until then setStoryPage does nothing.
+void linkStoryPage(void (*setPage)(int page));
 
 // Puts the shared state above back to its initial values; used by tests.
 void resetSharedState();

@@ -56,6 +56,12 @@ void pasteAt(Pixmap& target, const Pixmap* piece, float x, float y) {
 
 }  // namespace
 
+std::pair<int, int> borderPieceOffset(int piece) {
+    bool pasted = piece >= 1 && piece <= 24 && PIECE_OFFSETS[size_t(piece)].pasted;
+    if (!pasted) return {-18, -18};
+    return {PIECE_OFFSETS[size_t(piece)].dx, PIECE_OFFSETS[size_t(piece)].dy};
+}
+
 int vexaTSceneMatch3::preloadImages() {
     _imgGameUIMatch3Longbar.LoadFromDisk(u"data/match3/m3uilongbar.png", 1, -1);
     _imgGameUIMatch3Longbar.setXY(512, 758);

@@ -15,11 +15,16 @@
 #pragma once
 
 #include <array>
+#include <utility>
 
 #include "core/bild.h"
 #include "ui/scene.h"
 
 class TSpieler;
+
+// Where the level picture pastes border piece `piece` relative to its cell; (-18, -18) for the
+// pieces that are drawn live instead. The roadmap's miniature boards place their pieces by it.
+std::pair<int, int> borderPieceOffset(int piece);
 
 constexpr int M3_SLOTS = 261;        // cell and item tables, slots 1..260
 constexpr int M3_CELL_LAST = 260;    // highest cell slot
@@ -281,7 +286,7 @@ private:
     void drawVictoryPicture(int t1);
     void drawSummaryPanel(const TSpieler& player, int t1);
     void confirmWin();
-    // The profile steps of a confirmed win: level done, level up, the story page due.
+    // The profile steps of a confirmed win: best time, level done, level up, the story page due.
     void recordWin(TSpieler& player);
     // The goal gems of each kind still flying to their counters.
     std::array<int, 6> goalGemsInFlight() const;

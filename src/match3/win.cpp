@@ -8,6 +8,7 @@
 #include "match3/scene_match3.h"
 #include "persist/language_file.h"
 #include "persist/player.h"
+#include "persist/roster.h"
 #include "ui/buttons.h"
 #include "ui/input.h"
 #include "ui/popup.h"
@@ -130,8 +131,10 @@ void vexaTSceneMatch3::confirmWin() {
     sceneHandler.fade_out(player.isStoryPageShow == 1 ? SCENE_STORY : SCENE_ROADMAP, 0, 0);
 }
 
+// The best time is the level's play time, the clock its header shows.
 void vexaTSceneMatch3::recordWin(TSpieler& player) {
     _wonLevelPoints = player.LevelPoints;
+    recordBestTime(player.Level, player.time, player.Name);
     player.suspendPowerUps();
     player.LevelDone();
     player.LevelUp();

@@ -178,6 +178,16 @@ int resetBestTimes() {
     return saveBestTimes();
 }
 
+int recordBestTime(int level, int seconds, const String& name) {
+    if (level < 1 || level > BEST_TIME_LEVELS || seconds < 0) return 0;
+    int& best = bestTimes[size_t(level)];
+    if (best != -1 && seconds >= best) return 0;
+    best = seconds;
+    bestTimeNames[size_t(level)] = left(name, BEST_TIME_NAME_BYTES);
+    saveBestTimes();
+    return 1;
+}
+
 // --- Roster order and champions ---
 
 int sortRoster() {

@@ -37,6 +37,9 @@ int loadBestTimes();
 int saveBestTimes();
 // No best time for any level; the table is saved at once.
 int resetBestTimes();
+// A won level's play time: stored with the player's name and saved when the level has no best
+// time yet or this one is lower. Returns 1 when stored, 0 otherwise.
+int recordBestTime(int level, int seconds, const String& name);
 // Lists the slots by points, highest first (ties in slot order); run when the player manager opens.
 int sortRoster();
 // Fills the champion list: every usable profile, highest story level first; run by the champions dialog.

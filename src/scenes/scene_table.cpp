@@ -3,7 +3,8 @@
 #include "scenes/intro.h"
 #include "scenes/loadscreen.h"
 #include "scenes/mainmenu.h"
-#include "scenes/pending_scenes.h"
+#include "scenes/roadmap.h"
+#include "scenes/story.h"
 
 vexaTScene* sceneById(int id) {
     switch (id) {

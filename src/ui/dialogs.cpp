@@ -116,6 +116,16 @@ int vexaTPopup::Champions() {
     return 0;
 }
 
+// Opened by the roadmap on its 20th frame while a new campaign stands at level 1.
+int vexaTPopup::RoadmapHelp() {
+    setScale(1, 1);
+    box(POPUP_SIZE_BIG, dialogText(u"helproadmaptitle"), 0);
+    drawCentredLines(dialogText(u"helproadmaptext"), fontText, 512, 226);
+    bool ok = dialogButtonClicked(512, 586, u"ok");
+    if ((ok || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    return 0;
+}
+
 // The dialog stays open while the scene fades out; the next scene resets the handler.
 int vexaTPopup::resumegame() {
     setScale(1, 1);

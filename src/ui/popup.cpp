@@ -16,6 +16,13 @@ vexaTPopup popupHandler;
 int popupRuntime() { return popupHandler.runtime; }
 
 namespace {
+using PreviewBody = void (*)();
+constinit PreviewBody levelPreview = nullptr;
+}  // namespace
+
+void linkLevelPreview(void (*preview)()) { levelPreview = preview; }
+
+namespace {
 constexpr int DIRECTION_OPENING = 1;
 constexpr int DIRECTION_CLOSING = 2;
 // Below this frame rate a phase ends at once instead of taking 15 frames.
@@ -92,6 +99,9 @@ void vexaTPopup::showDialog() {
         case POPUP_INGAME: IngameMenu(); break;
         case POPUP_NEWGAME: NewGame(); break;
         case POPUP_INSTRUCTIONS: showinstructions(); break;
+        case POPUP_STAGE:
+            if (levelPreview != nullptr) levelPreview();
+            break;
         default: break;
     }
 }

@@ -98,6 +98,9 @@ extern vexaTPopup popupHandler;
 
 // The popup handler's phase counter: 0 when no dialog runs.
 int popupRuntime();
+// The roadmap, which lives above the dialogs, hands in the body of its level preview
+// (POPUP_STAGE); called once as the program starts. Until then the preview draws nothing.
+void linkLevelPreview(void (*preview)());
 
 // The options dialog's full-screen check box switches the display, which the shell owns; the
 // shell hands its toggle in as the program starts. Until then the check box changes nothing.

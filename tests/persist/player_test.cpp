@@ -11,6 +11,7 @@
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "persist/player.h"
+#include "scenes/story.h"
 #include "test_support.h"
 
 namespace {
@@ -95,7 +96,7 @@ TEST_F(PlayerTest, NameIsStoredTrimmedAndLoadsBack) {
     EXPECT_EQ(loaded.Name, u"Ada Lovel\u00e9");
     EXPECT_EQ(loaded.StoryPoints, 1234);
     EXPECT_EQ(loaded.isStoryPageShow, 1);  // level 1 opens story page 1
-    EXPECT_EQ(g_storyPage, 1);
+    EXPECT_EQ(sceneStory._page, 1);
 }
 
 TEST_F(PlayerTest, TruncatedFileIsAFailedLoadKeptAside) {
@@ -143,7 +144,7 @@ TEST_F(PlayerTest, LevelUpAdvancesTheStoryUpTo80) {
     EXPECT_EQ(p.isStoryFinished, 1);
     EXPECT_EQ(p.Level, 81);
     p.checkStoryPage();
-    EXPECT_EQ(g_storyPage, 10);
+    EXPECT_EQ(sceneStory._page, 10);
     p.Level = 5;
     p.StoryLevel = 9;
     p.LevelUp();

@@ -195,6 +195,22 @@ TEST_F(RosterTest, SavingInALevelStoresItForResumingOrAsWon) {
     EXPECT_EQ(players[4].Level, 9) << "the summary still shows the level it is about";
 }
 
+TEST_F(RosterTest, BestTimeIsRecordedOnlyWhenBetterAndSaved) {
+    loadRoster(userFolder());
+    EXPECT_EQ(recordBestTime(3, 95, u"Ada"), 1) << "none stored yet";
+    EXPECT_EQ(recordBestTime(3, 95, u"Bea"), 0) << "equal is not better";
+    EXPECT_EQ(recordBestTime(3, 120, u"Bea"), 0);
+    EXPECT_EQ(trim(bestTimeNames[3]), u"Ada");
+    EXPECT_EQ(recordBestTime(3, 80, u"Cassiopeia-Longname"), 1);
+    EXPECT_EQ(bestTimes[3], 80);
+    EXPECT_EQ(bestTimeNames[3], u"Cassiopeia-L") << "cut to the record's 12 characters";
+    EXPECT_EQ(recordBestTime(0, 10, u"Ada") + recordBestTime(81, 10, u"Ada"), 0);
+    EXPECT_EQ(bytesOf(saveFolder() / "besttimes.ppp").size(), 1280u);
+    bestTimes[3] = -1;
+    ASSERT_EQ(loadBestTimes(), 0);
+    EXPECT_EQ(bestTimes[3], 80) << "the table on disk holds it";
+}
+
 TEST_F(RosterTest, SavingOnSuspendSkipsThePlayerInTheRoadmapButKeepsTheSettings) {
     loadRoster(userFolder());
     g_currentPlayer = 2;

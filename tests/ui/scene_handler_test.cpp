@@ -4,7 +4,8 @@
 #include "game/globals.h"
 #include "platform/platform.h"
 #include "scenes/intro.h"
-#include "scenes/pending_scenes.h"
+#include "scenes/roadmap.h"
+#include "scenes/story.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
 
