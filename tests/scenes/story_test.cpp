@@ -108,4 +108,33 @@ TEST_F(StoryTest, MusicStartsFromSilenceButAPageTurnKeepsIt) {
     EXPECT_EQ(config.musiklaut, 90);
 }
 
+// Every page with its arrows, kept for looking at: "next" on each page, "previous" only on pages
+// 2 and 11.
+TEST_F(StoryTest, ReviewScreensOfEveryPageWithItsArrows) {
+    auto arrowPixels = [](const Pixmap& page, const Pixmap& shown, int x) {
+        int n = 0;
+        for (int dy = -20; dy <= 20; ++dy)
+            for (int dx = -20; dx <= 20; ++dx) {
+                const Rgba& p = page.at(x + dx, 710 + dy);
+                const Rgba& q = shown.at(x + dx, 710 + dy);
+                n += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40;
+            }
+        return n;
+    };
+    for (int page = 1; page <= 11; ++page) {
+        show(page);
+        ASSERT_EQ(sceneStory.imgBackground.isLoaded, 1) << "page " << page;
+        cls();
+        sceneStory.imgBackground.Paint();
+        Pixmap plain = grabBackBuffer();
+        cls();
+        sceneStory.Update();
+        Pixmap shown = grabBackBuffer();
+        saveForReview("story/page" + std::to_string(page) + ".png");
+        EXPECT_GT(arrowPixels(plain, shown, 900), 100) << "page " << page;
+        bool back = page == 2 || page == 11;
+        EXPECT_EQ(arrowPixels(plain, shown, 100) > 100, back) << "page " << page;
+    }
+}
+
 }  // namespace

@@ -75,9 +75,9 @@ protected:
 
     // Saves the back buffer as <build>/review/<name> for looking at.
     static void saveForReview(const std::string& name) {
-        std::filesystem::path folder = std::filesystem::path(PENDREL_BUILD_DIR) / "review";
-        std::filesystem::create_directories(folder);
-        EXPECT_TRUE(savePixmapPng(grabBackBuffer(), (folder / name).string()));
+        std::filesystem::path file = std::filesystem::path(PENDREL_BUILD_DIR) / "review" / name;
+        std::filesystem::create_directories(file.parent_path());
+        EXPECT_TRUE(savePixmapPng(grabBackBuffer(), file.string()));
     }
 
 private:
