@@ -43,7 +43,8 @@ const std::vector<OptionRow>& optionTable() {
          [](GameOptions& o, const std::string& v) { o.dumpFile = v; }},
         {"--level", "N", "start directly in match-3 level N (1..80) with the current player, or a new one",
          [](GameOptions& o, const std::string& v) { o.level = parseNumber(v).value_or(0); }},
-        {"--autoplay", nullptr, "a built-in player plays the match-3 level through the mouse; the run ends after a won level",
+        {"--autoplay", nullptr, "a built-in player plays through the mouse and keys: with --level that level, the run ending "
+         "after it is won; without, the whole campaign from the plain start, quitting at its end",
          [](GameOptions& o, const std::string&) { o.autoplay = true; }},
         {"--help", nullptr, "print this list and exit",
          [](GameOptions& o, const std::string&) { o.help = true; }},

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/autoplay.h"
+#include "app/campaign_player.h"
 #include "app/harness.h"
 #include "app/level_start.h"
 #include "app/os_integration.h"
@@ -167,7 +168,9 @@ class GameRun {
 public:
     GameRun(const GameOptions& options, std::optional<ScriptPlayer> script, FrameStats& stats)
         : options_(options), script_(std::move(script)), stats_(stats) {
-        if (options.autoplay) autoplayer_.emplace(sceneMatch3);
+        // With a level the built-in player plays that level; without one, the whole campaign.
+        if (options.autoplay && options.level != 0) autoplayer_.emplace(sceneMatch3);
+        if (options.autoplay && options.level == 0) campaignPlayer_.emplace();
     }
 
     void loop() {
@@ -187,6 +190,7 @@ private:
     void runFrame(int frame) {
         if (script_) script_->feed(frame);
         if (autoplayer_) autoplayer_->frame();
+        if (campaignPlayer_) campaignPlayer_->frame();
         stats_.beginFrame();
         cls();
         inputPoll();
@@ -218,6 +222,7 @@ private:
     const GameOptions& options_;
     std::optional<ScriptPlayer> script_;
     std::optional<TAutoPlayer> autoplayer_;
+    std::optional<TCampaignPlayer> campaignPlayer_;
     FrameStats& stats_;
 };
 
