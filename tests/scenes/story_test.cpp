@@ -67,7 +67,9 @@ TEST_F(StoryTest, EachPageLeadsWhereTheStoryGoesOn) {
         EXPECT_TRUE(clickLeadsTo(NEXT_X, c.target)) << "page " << c.page;
         EXPECT_EQ(sceneStory._page, c.pageAfter) << "page " << c.page;
         EXPECT_EQ(currentPlayer().isStoryPageShow, 0);
-        if (c.page == 11) EXPECT_EQ(currentPlayer().Level, 1) << "the last page starts the campaign anew";
+        if (c.page == 11) {
+            EXPECT_EQ(currentPlayer().Level, 1) << "the last page starts the campaign anew";
+        }
     }
 }
 
