@@ -96,6 +96,29 @@ void checkObstacleLevels(const LevelSource& level) {
     }
 }
 
+bool isBlock(char character) {
+    return character == kStone || character == kDoor;
+}
+
+// The board build makes the blocks from the top down and frees every item below a new block in
+// its column; a lower block cell still holds its gem then, so it is freed and never becomes a block.
+void checkOneBlockPerColumn(const LevelSource& level, int column) {
+    int upper = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        if (!isBlock(at(level, row, column))) {
+            continue;
+        }
+        if (upper != 0) {
+            throw LevelError(atPosition(level, row, column,
+                                        "this block lies below the block in row " +
+                                            std::to_string(upper) +
+                                            " and would be lost when the board is built (the "
+                                            "block above frees every item below it)"));
+        }
+        upper = row;
+    }
+}
+
 // Cells in an unbroken line through (row, column) along the step (dr, dc), itself included.
 int lineLength(const LevelSource& level, int row, int column, int dr, int dc) {
     int length = 1;
@@ -119,10 +142,6 @@ void checkMossReachable(const LevelSource& level) {
             }
         }
     }
-}
-
-bool isBlock(char character) {
-    return character == kStone || character == kDoor;
 }
 
 using BlockGrid = std::array<std::array<bool, kColumns>, kRows>;
@@ -240,6 +259,9 @@ void checkLevel(const LevelSource& level) {
     checkEdges(level);
     checkItemSlots(level);
     checkObstacleLevels(level);
+    for (int column = 1; column <= kColumns; ++column) {
+        checkOneBlockPerColumn(level, column);
+    }
     checkMossReachable(level);
     checkBlocksBreakable(level);
     checkIntroductions(level);

@@ -145,6 +145,31 @@ TEST(LevelRules, EveryBlockCanBeBrokenByAMatchBesideIt) {
               "test.txt row 3 column 3: no gem can ever lie beside this block to break it");
 }
 
+TEST(LevelRules, AColumnHoldsAtMostOneBlock) {
+    auto stacked = blockMap();
+    put(stacked, 7, 5, 'S');
+    put(stacked, 8, 5, 'S');
+    EXPECT_EQ(refusal(stacked),
+              "test.txt row 8 column 5: this block lies below the block in row 7 and would be lost "
+              "when the board is built (the block above frees every item below it)");
+    auto doorUnderStone = blockMap();
+    put(doorUnderStone, 5, 6, 'S');
+    put(doorUnderStone, 6, 6, 'D');
+    EXPECT_NE(refusal(doorUnderStone, 21).find("row 6 column 6: this block lies below the block in row 5"),
+              std::string::npos);
+    auto apart = blockMap();
+    put(apart, 3, 7, 'D');
+    put(apart, 8, 7, 'S');
+    EXPECT_NE(refusal(apart, 21).find("row 8 column 7: this block lies below the block in row 3"),
+              std::string::npos)
+        << "cells between the blocks do not save the lower one";
+    auto sideBySide = blockMap();
+    put(sideBySide, 8, 5, 'S');
+    put(sideBySide, 8, 6, 'D');
+    put(sideBySide, 7, 7, 'S');
+    EXPECT_EQ(refusal(sideBySide, 21), "") << "one block in each of several columns";
+}
+
 TEST(LevelRules, LevelsOneAndFourShowWhatTheirHelpPagesExplain) {
     auto map = blockMap();
     EXPECT_EQ(refusal(map, 1, "5 5 8 0 8"), "test.txt: level 1 introduces moss and must hold some");
