@@ -46,6 +46,8 @@ TEST_P(LevelWin, BuiltInPlayerWinsTheLevel) {
     ASSERT_GE(slot, 1);
     EXPECT_EQ(state["sceneMatch3"]["_winrun"], -1) << "level " << level << " not won in " << FRAME_BOUND << " frames";
     EXPECT_LT(state["g_frame"].get<int>(), FRAME_BOUND);
+    EXPECT_GT(state["autoplay"]["moves"].get<int>(), 0);
+    EXPECT_GT(state["autoplay"]["winSeconds"].get<int>(), 0) << "the seconds of play when the win began";
     EXPECT_EQ(state["players"][slot]["Level"], level + 1);
     EXPECT_GE(state["players"][slot]["StoryLevel"].get<int>(), std::min(level + 1, 80));  // the story ends at 80
 }
