@@ -2,6 +2,7 @@
 #include "level_rules.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/board_frame.h"
 
@@ -131,14 +132,66 @@ int lineLength(const LevelSource& level, int row, int column, int dr, int dc) {
     return length;
 }
 
-// Moss dies only under a matched item, so every moss cell needs room for a row of three.
+bool isOpen(const LevelSource& level, int row, int column) {
+    return isCell(level, row, column) && !isBlock(at(level, row, column));
+}
+
+// Lines of three cells without a block, across or down, that hold the position (0 to 6).
+int openLinesThrough(const LevelSource& level, int row, int column) {
+    int lines = 0;
+    for (const auto& [dr, dc] : {std::pair{0, 1}, std::pair{1, 0}}) {
+        for (int first = -2; first <= 0; ++first) {
+            bool open = true;
+            for (int step = first; step < first + 3; ++step) {
+                open = open && isOpen(level, row + step * dr, column + step * dc);
+            }
+            lines += open ? 1 : 0;
+        }
+    }
+    return lines;
+}
+
+// A place that only one line of three reaches waits for one pattern of gems (say the top of a
+// tower two cells wide, cleared only by three of a colour down its column), and a level can
+// hang on it. Two lines are asked for, across or down, with no block in them.
+constexpr int kLinesToReach = 2;
+
+// Moss dies only under a matched item, so every moss cell needs room for rows of three.
 void checkMossReachable(const LevelSource& level) {
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
-            if (at(level, row, column) == kMoss && lineLength(level, row, column, 0, 1) < 3 &&
-                lineLength(level, row, column, 1, 0) < 3) {
+            if (at(level, row, column) != kMoss) {
+                continue;
+            }
+            if (lineLength(level, row, column, 0, 1) < 3 && lineLength(level, row, column, 1, 0) < 3) {
                 throw LevelError(atPosition(level, row, column,
                                             "no row of three can ever cover this moss cell"));
+            }
+            if (openLinesThrough(level, row, column) < kLinesToReach) {
+                throw LevelError(atPosition(level, row, column,
+                                            "only one line of three without a block covers this "
+                                            "moss cell; it needs two, across or down"));
+            }
+        }
+    }
+}
+
+// A block breaks beside a matched gem: the cells beside it need two lines of three between them.
+void checkBlocksReachable(const LevelSource& level) {
+    constexpr std::array<std::pair<int, int>, 4> kSides{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            if (!isBlock(at(level, row, column))) {
+                continue;
+            }
+            int lines = 0;
+            for (const auto& [dr, dc] : kSides) {
+                lines += isOpen(level, row + dr, column + dc) ? openLinesThrough(level, row + dr, column + dc) : 0;
+            }
+            if (lines < kLinesToReach) {
+                throw LevelError(atPosition(level, row, column,
+                                            "fewer than two lines of three without a block pass "
+                                            "beside this block"));
             }
         }
     }
@@ -264,6 +317,7 @@ void checkLevel(const LevelSource& level) {
     }
     checkMossReachable(level);
     checkBlocksBreakable(level);
+    checkBlocksReachable(level);
     checkIntroductions(level);
     checkGoals(level);
     checkFrameCloses(level);

@@ -102,7 +102,7 @@ TEST(LevelRules, DoorBlocksStartWithChapterThree) {
     EXPECT_EQ(refusal(map, 21), "");
 }
 
-TEST(LevelRules, EveryMossCellCanBeCoveredByARowOfThree) {
+TEST(LevelRules, EveryMossCellLiesInTwoLinesOfThree) {
     auto map = blockMap();
     put(map, 3, 10, 'm');
     put(map, 3, 11, 'o');
@@ -112,11 +112,37 @@ TEST(LevelRules, EveryMossCellCanBeCoveredByARowOfThree) {
               "test.txt row 3 column 10: no row of three can ever cover this moss cell");
     put(map, 5, 10, 'o');
     put(map, 5, 11, 'o');
-    EXPECT_EQ(refusal(map), "") << "a column of three reaches it";
-    auto sideways = blockMap();
-    put(sideways, 5, 9, 'm');
-    put(sideways, 6, 9, 'o');
-    EXPECT_EQ(refusal(sideways), "") << "a line of three across reaches it";
+    EXPECT_EQ(refusal(map),
+              "test.txt row 3 column 10: only one line of three without a block covers this moss "
+              "cell; it needs two, across or down")
+        << "the top of a tower two cells wide: only three down its column clear it";
+    for (int row = 3; row <= 5; ++row) put(map, row, 12, 'o');
+    EXPECT_EQ(refusal(map), "") << "three wide: a line across and one down";
+    auto corner = blockMap();
+    put(corner, 3, 8, 'm');
+    EXPECT_EQ(refusal(corner), "") << "a corner: one line across and one down";
+    put(corner, 3, 7, 'S');
+    EXPECT_NE(refusal(corner).find("row 3 column 8: only one line of three without a block"),
+              std::string::npos)
+        << "lines through a block do not count";
+}
+
+TEST(LevelRules, TwoLinesOfThreePassBesideEveryBlock) {
+    auto corner = blockMap();
+    put(corner, 3, 3, 'S');
+    EXPECT_EQ(refusal(corner), "") << "a corner block: a line down and one across beside it";
+    auto leg = blockMap();
+    for (int row = 9; row <= 10; ++row) {
+        put(leg, row, 3, 'o');
+        put(leg, row, 4, 'o');
+    }
+    put(leg, 10, 3, 'S');
+    EXPECT_EQ(refusal(leg), "") << "a line down each of the two columns above the foot";
+    put(leg, 10, 4, 'S');
+    EXPECT_EQ(refusal(leg),
+              "test.txt row 10 column 3: fewer than two lines of three without a block pass beside "
+              "this block")
+        << "with a block beside it only the line down its own column reaches it";
 }
 
 TEST(LevelRules, EveryBlockCanBeBrokenByAMatchBesideIt) {
