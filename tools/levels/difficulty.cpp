@@ -65,7 +65,7 @@ int chapterOf(int level) { return (level - 1) / kLevelsPerChapter; }
 
 int levelX(int level) { return kLeft + (level - 1) * kLevelWidth; }
 
-// A fixed logarithmic scale from 5 seconds to the 750 of the frame bound, so that plots made
+// A fixed logarithmic scale from 5 seconds to just past the 750 of the frame bound, so plots made
 // at different times compare and a few long runs do not flatten the rest.
 constexpr double kLeastSeconds = 5;
 constexpr double kMostSeconds = 800;

@@ -136,27 +136,28 @@ bool isOpen(const LevelSource& level, int row, int column) {
     return isCell(level, row, column) && !isBlock(at(level, row, column));
 }
 
-// Lines of three cells without a block, across or down, that hold the position (0 to 6).
-int openLinesThrough(const LevelSource& level, int row, int column) {
+// Lines of three cells without a block along the step (dr, dc) that hold the position (0 to 3).
+int openLinesThrough(const LevelSource& level, int row, int column, int dr, int dc) {
     int lines = 0;
-    for (const auto& [dr, dc] : {std::pair{0, 1}, std::pair{1, 0}}) {
-        for (int first = -2; first <= 0; ++first) {
-            bool open = true;
-            for (int step = first; step < first + 3; ++step) {
-                open = open && isOpen(level, row + step * dr, column + step * dc);
-            }
-            lines += open ? 1 : 0;
+    for (int first = -2; first <= 0; ++first) {
+        bool open = true;
+        for (int step = first; step < first + 3; ++step) {
+            open = open && isOpen(level, row + step * dr, column + step * dc);
         }
+        lines += open ? 1 : 0;
     }
     return lines;
 }
 
-// A place that only one line of three reaches waits for one pattern of gems (say the top of a
-// tower two cells wide, cleared only by three of a colour down its column), and a level can
-// hang on it. Two lines are asked for, across or down, with no block in them.
-constexpr int kLinesToReach = 2;
+int openLinesThrough(const LevelSource& level, int row, int column) {
+    return openLinesThrough(level, row, column, 0, 1) + openLinesThrough(level, row, column, 1, 0);
+}
 
-// Moss dies only under a matched item, so every moss cell needs room for rows of three.
+// Moss dies only under a matched item, so every moss cell needs room for rows of three. Moss
+// that rows of one direction alone can reach waits for one pattern of gems: in a tower two
+// cells wide only three of a colour down its column clear it, and the tower's gems change
+// only when the player matches inside it; a level can hang on such a cell for minutes. So a
+// line across and a line down, with no block in them, must pass through every moss cell.
 void checkMossReachable(const LevelSource& level) {
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
@@ -167,16 +168,21 @@ void checkMossReachable(const LevelSource& level) {
                 throw LevelError(atPosition(level, row, column,
                                             "no row of three can ever cover this moss cell"));
             }
-            if (openLinesThrough(level, row, column) < kLinesToReach) {
+            if (openLinesThrough(level, row, column, 0, 1) == 0 ||
+                openLinesThrough(level, row, column, 1, 0) == 0) {
                 throw LevelError(atPosition(level, row, column,
-                                            "only one line of three without a block covers this "
-                                            "moss cell; it needs two, across or down"));
+                                            "rows of one direction alone cover this moss cell; it "
+                                            "needs a line of three across and one down, without "
+                                            "a block"));
             }
         }
     }
 }
 
-// A block breaks beside a matched gem: the cells beside it need two lines of three between them.
+// A block breaks beside a matched gem; two lines of three without a block must pass through
+// the cells beside it, or it too waits for one pattern.
+constexpr int kLinesBesideBlock = 2;
+
 void checkBlocksReachable(const LevelSource& level) {
     constexpr std::array<std::pair<int, int>, 4> kSides{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
     for (int row = 1; row <= kRows; ++row) {
@@ -188,7 +194,7 @@ void checkBlocksReachable(const LevelSource& level) {
             for (const auto& [dr, dc] : kSides) {
                 lines += isOpen(level, row + dr, column + dc) ? openLinesThrough(level, row + dr, column + dc) : 0;
             }
-            if (lines < kLinesToReach) {
+            if (lines < kLinesBesideBlock) {
                 throw LevelError(atPosition(level, row, column,
                                             "fewer than two lines of three without a block pass "
                                             "beside this block"));

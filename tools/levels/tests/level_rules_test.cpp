@@ -102,7 +102,7 @@ TEST(LevelRules, DoorBlocksStartWithChapterThree) {
     EXPECT_EQ(refusal(map, 21), "");
 }
 
-TEST(LevelRules, EveryMossCellLiesInTwoLinesOfThree) {
+TEST(LevelRules, EveryMossCellLiesInALineAcrossAndALineDown) {
     auto map = blockMap();
     put(map, 3, 10, 'm');
     put(map, 3, 11, 'o');
@@ -113,16 +113,16 @@ TEST(LevelRules, EveryMossCellLiesInTwoLinesOfThree) {
     put(map, 5, 10, 'o');
     put(map, 5, 11, 'o');
     EXPECT_EQ(refusal(map),
-              "test.txt row 3 column 10: only one line of three without a block covers this moss "
-              "cell; it needs two, across or down")
-        << "the top of a tower two cells wide: only three down its column clear it";
+              "test.txt row 3 column 10: rows of one direction alone cover this moss cell; it needs "
+              "a line of three across and one down, without a block")
+        << "a tower two cells wide: only three down its column clear it";
     for (int row = 3; row <= 5; ++row) put(map, row, 12, 'o');
     EXPECT_EQ(refusal(map), "") << "three wide: a line across and one down";
     auto corner = blockMap();
     put(corner, 3, 8, 'm');
     EXPECT_EQ(refusal(corner), "") << "a corner: one line across and one down";
     put(corner, 3, 7, 'S');
-    EXPECT_NE(refusal(corner).find("row 3 column 8: only one line of three without a block"),
+    EXPECT_NE(refusal(corner).find("row 3 column 8: rows of one direction alone"),
               std::string::npos)
         << "lines through a block do not count";
 }
