@@ -247,7 +247,16 @@ void TAutoPlayer::shootMeteor() {
     pressAt(floatToInt(x), floatToInt(y));
 }
 
+// The profile's seconds of play stop counting once the level is won, and are cleared when the
+// win is confirmed, so they are taken the first time the win shows.
+void TAutoPlayer::noteWin() {
+    if (winFrame_ != 0 || g_scene != SCENE_MATCH3 || board_._winrun <= 0) return;
+    winFrame_ = g_frame;
+    winSeconds_ = currentPlayer().time;
+}
+
 void TAutoPlayer::frame() {
+    noteWin();
     if (buttonHeld_) {
         injectMouseButton(LEFT_BUTTON, false);
         buttonHeld_ = false;

@@ -8,6 +8,14 @@
 class vexaTSceneMatch3;
 class TSpieler;
 
+// What the built-in player did in a run, for --dump: the moves it started (swaps, bombs set
+// off, power-ups started) and the frame and seconds of play at which the level was won.
+struct AutoPlayReport {
+    int moves = 0;
+    int winFrame = 0;    // the shell's frame in which the win was first seen; 0 while not won
+    int winSeconds = 0;  // the profile's seconds of play at that moment
+};
+
 // One planned action on the resting board.
 struct AutoMove {
     int first = 0;   // item slot pressed first: the gem to select, or the bomb to set off
@@ -31,6 +39,8 @@ public:
     void frame();
     // True once a won level has been handed on and the fade-out after it has ended.
     bool finished() const;
+    // Read by the shell when it writes the dump at the end of the run.
+    AutoPlayReport report() const { return {moves_, winFrame_, winSeconds_}; }
 
 private:
     bool boardAtRest() const;
@@ -43,10 +53,13 @@ private:
     // Buys, aims or starts a power-up; false when none is due.
     bool usePowerUp(const AutoMove& move);
     void startMove();
+    void noteWin();
 
     const vexaTSceneMatch3& board_;
     bool buttonHeld_ = false;
     int selected_ = 0;  // the gem this player selected last, waiting for its partner
     int partner_ = 0;
     int moves_ = 0;     // moves started, to use a ready power-up every few of them
+    int winFrame_ = 0;
+    int winSeconds_ = 0;
 };

@@ -246,9 +246,9 @@ nlohmann::json dumpGameState() {
     return state;
 }
 
-bool writeDump(const std::string& path) {
+bool writeDump(const std::string& path, const nlohmann::json& state) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) return false;
-    file << dumpGameState().dump(2) << "\n";
+    file << state.dump(2) << "\n";
     return bool(file);
 }

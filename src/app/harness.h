@@ -39,5 +39,5 @@ double percentile(std::vector<double> samples, double percent);
 // The game state: every shell global by name, the fader, the scenes that exist, the nine
 // profiles and the match-3 board.
 nlohmann::json dumpGameState();
-// Writes the snapshot with sorted keys; false when the file cannot be written.
-bool writeDump(const std::string& path);
+// Writes a snapshot with sorted keys; false when the file cannot be written.
+bool writeDump(const std::string& path, const nlohmann::json& state);

@@ -181,12 +181,23 @@ public:
     }
 
     void finish() const {
-        if (!options_.dumpFile.empty() && !writeDump(options_.dumpFile))
+        if (!options_.dumpFile.empty() && !writeDump(options_.dumpFile, finalState()))
             std::fprintf(stderr, "pendrel: cannot write %s\n", options_.dumpFile.c_str());
         if (options_.stats) std::fprintf(stderr, "%s\n", stats_.report().c_str());
     }
 
 private:
+    // The game state, and under "autoplay" what the built-in player did.
+    nlohmann::json finalState() const {
+        nlohmann::json state = dumpGameState();
+        if (autoplayer_) {
+            AutoPlayReport report = autoplayer_->report();
+            state["autoplay"] = {{"moves", report.moves}, {"winFrame", report.winFrame},
+                                 {"winSeconds", report.winSeconds}};
+        }
+        return state;
+    }
+
     void runFrame(int frame) {
         if (script_) script_->feed(frame);
         if (autoplayer_) autoplayer_->frame();

@@ -204,4 +204,23 @@ TEST_F(AutoplayTest, FinishedOnceTheWonLevelIsHandedOnAndFadedOut) {
     EXPECT_TRUE(autoPlayer.finished());
 }
 
+// The report keeps the moves started and the seconds of play when the win first showed,
+// which the profile clears once the win is confirmed.
+TEST_F(AutoplayTest, TheReportHoldsTheMovesAndTheSecondsAtTheWin) {
+    build(twoSwaps);
+    playFrame();
+    EXPECT_EQ(autoPlayer.report().moves, 1);
+    EXPECT_EQ(autoPlayer.report().winFrame, 0);
+    player.time = 37;
+    g_frame = 900;
+    m._winrun = 1;
+    playFrame();
+    player.time = 0;
+    g_frame = 950;
+    m._winrun = 200;
+    playFrame();
+    EXPECT_EQ(autoPlayer.report().winSeconds, 37);
+    EXPECT_EQ(autoPlayer.report().winFrame, 900);
+}
+
 }  // namespace

@@ -1,15 +1,20 @@
 // The generated level files as the game reads them: 80 files of 260 little-endian
-// values (cell code - 1, row by row), boards that leave item slots for refills, and
-// the goal table of five counts per level, with no colour 4 asked for on level 1.
+// values (cell code - 1, row by row), boards that leave item slots for refills, the goal
+// table of five counts per level, with no colour 4 asked for on level 1, and boards built by
+// the game that hold every block their sources draw.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "match3/board_fixture.h"
 
 namespace {
 
@@ -96,6 +101,50 @@ TEST(LevelData, GoalTableHoldsFiveCountsPerLevel) {
             EXPECT_LE(std::max(first[0], first[1]), first[colour]) << "level " << level;
         }
     }
+}
+
+// Blocks as (type, x, y): stone 7, door 18, at the centre of their cell.
+using Blocks = std::set<std::tuple<int, float, float>>;
+
+// The S and D characters of a level's source map, placed as the game places cells.
+Blocks blocksInSource(int level) {
+    char name[40];
+    std::snprintf(name, sizeof name, "/assets/levels/level%03d.txt", level);
+    std::ifstream in(std::string(PENDREL_SOURCE_DIR) + name);
+    Blocks blocks;
+    int row = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#' || line.starts_with("goals")) continue;
+        row += 1;
+        for (size_t column = 1; column <= line.size(); ++column) {
+            char c = line[column - 1];
+            if (c == 'S' || c == 'D')
+                blocks.insert({c == 'S' ? 7 : 18, float(48 * int(column) - 16), float(48 * row - 20)});
+        }
+    }
+    return blocks;
+}
+
+class ShippedBoards : public BoardTest {
+protected:
+    Blocks blocksOnBoard() const {
+        Blocks blocks;
+        for (int i = 1; i < M3_SLOTS; ++i)
+            if (m.isBlock(i)) blocks.insert({m._itemA[i], m._itemX[i], m._itemY[i]});
+        return blocks;
+    }
+};
+
+TEST_F(ShippedBoards, EveryBlockASourceDrawsIsOnTheBuiltBoard) {
+    size_t drawn = 0;
+    for (int level = 1; level <= LEVELS; ++level) {
+        player.Level = level;
+        m._preparelevelmatch3();
+        Blocks source = blocksInSource(level);
+        EXPECT_EQ(blocksOnBoard(), source) << "level " << level;
+        drawn += source.size();
+    }
+    EXPECT_GT(drawn, 100u) << "the sources were read";
 }
 
 }  // namespace

@@ -34,6 +34,9 @@ TEST(LevelSave, ProfileOnDiskHoldsTheNextLevelAndALaterStartWritesNothing) {
     GameProcess game;
     std::filesystem::path won = game.scratch("won.json");
     ASSERT_EQ(game.run(autoplayArgs(1, won)).exitCode, 0);
+    nlohmann::json report = GameProcess::readDump(won)["autoplay"];
+    EXPECT_GT(report["moves"].get<int>(), 0);
+    EXPECT_GT(report["winSeconds"].get<int>(), 0) << "the seconds of play when the win began";
     auto before = fileTimes(saveFolder(game));
     EXPECT_EQ(before.count("players1.ppp"), 1u);
     EXPECT_EQ(before.count("besttimes.ppp"), 1u);

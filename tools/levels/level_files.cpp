@@ -19,14 +19,6 @@ void appendInt32(tools::Bytes& bytes, std::int32_t value) {
     }
 }
 
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw LevelError(path.filename().string() + ": cannot read " + path.string());
-    }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::string threeDigits(int number) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%03d", number);
@@ -53,6 +45,14 @@ tools::Bytes encodeGoalTable(const std::vector<LevelSource>& levels) {
         }
     }
     return bytes;
+}
+
+std::string readText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw LevelError(path.filename().string() + ": cannot read " + path.string());
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string sourceName(int number) {

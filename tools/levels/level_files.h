@@ -18,6 +18,8 @@ tools::Bytes encodeLevel(const LevelSource& level);
 // The 1600 bytes of the goal table: colours 1..5 of each level in turn.
 tools::Bytes encodeGoalTable(const std::vector<LevelSource>& levels);
 
+// The whole text file; throws LevelError naming it when it cannot be read.
+std::string readText(const std::filesystem::path& path);
 // "level007.txt": the source file name of a level.
 std::string sourceName(int number);
 // "data/levels/lvla007.lvl": where the game reads a level (0 is the goal table).

@@ -2,6 +2,7 @@
 #include "level_rules.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/board_frame.h"
 
@@ -96,6 +97,29 @@ void checkObstacleLevels(const LevelSource& level) {
     }
 }
 
+bool isBlock(char character) {
+    return character == kStone || character == kDoor;
+}
+
+// The board build makes the blocks from the top down and frees every item below a new block in
+// its column; a lower block cell still holds its gem then, so it is freed and never becomes a block.
+void checkOneBlockPerColumn(const LevelSource& level, int column) {
+    int upper = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        if (!isBlock(at(level, row, column))) {
+            continue;
+        }
+        if (upper != 0) {
+            throw LevelError(atPosition(level, row, column,
+                                        "this block lies below the block in row " +
+                                            std::to_string(upper) +
+                                            " and would be lost when the board is built (the "
+                                            "block above frees every item below it)"));
+        }
+        upper = row;
+    }
+}
+
 // Cells in an unbroken line through (row, column) along the step (dr, dc), itself included.
 int lineLength(const LevelSource& level, int row, int column, int dr, int dc) {
     int length = 1;
@@ -108,21 +132,75 @@ int lineLength(const LevelSource& level, int row, int column, int dr, int dc) {
     return length;
 }
 
-// Moss dies only under a matched item, so every moss cell needs room for a row of three.
+bool isOpen(const LevelSource& level, int row, int column) {
+    return isCell(level, row, column) && !isBlock(at(level, row, column));
+}
+
+// Lines of three cells without a block along the step (dr, dc) that hold the position (0 to 3).
+int openLinesThrough(const LevelSource& level, int row, int column, int dr, int dc) {
+    int lines = 0;
+    for (int first = -2; first <= 0; ++first) {
+        bool open = true;
+        for (int step = first; step < first + 3; ++step) {
+            open = open && isOpen(level, row + step * dr, column + step * dc);
+        }
+        lines += open ? 1 : 0;
+    }
+    return lines;
+}
+
+int openLinesThrough(const LevelSource& level, int row, int column) {
+    return openLinesThrough(level, row, column, 0, 1) + openLinesThrough(level, row, column, 1, 0);
+}
+
+// Moss dies only under a matched item, so every moss cell needs room for rows of three. Moss
+// that rows of one direction alone can reach waits for one pattern of gems: in a tower two
+// cells wide only three of a colour down its column clear it, and the tower's gems change
+// only when the player matches inside it; a level can hang on such a cell for minutes. So a
+// line across and a line down, with no block in them, must pass through every moss cell.
 void checkMossReachable(const LevelSource& level) {
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
-            if (at(level, row, column) == kMoss && lineLength(level, row, column, 0, 1) < 3 &&
-                lineLength(level, row, column, 1, 0) < 3) {
+            if (at(level, row, column) != kMoss) {
+                continue;
+            }
+            if (lineLength(level, row, column, 0, 1) < 3 && lineLength(level, row, column, 1, 0) < 3) {
                 throw LevelError(atPosition(level, row, column,
                                             "no row of three can ever cover this moss cell"));
+            }
+            if (openLinesThrough(level, row, column, 0, 1) == 0 ||
+                openLinesThrough(level, row, column, 1, 0) == 0) {
+                throw LevelError(atPosition(level, row, column,
+                                            "rows of one direction alone cover this moss cell; it "
+                                            "needs a line of three across and one down, without "
+                                            "a block"));
             }
         }
     }
 }
 
-bool isBlock(char character) {
-    return character == kStone || character == kDoor;
+// A block breaks beside a matched gem; two lines of three without a block must pass through
+// the cells beside it, or it too waits for one pattern.
+constexpr int kLinesBesideBlock = 2;
+
+void checkBlocksReachable(const LevelSource& level) {
+    constexpr std::array<std::pair<int, int>, 4> kSides{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            if (!isBlock(at(level, row, column))) {
+                continue;
+            }
+            int lines = 0;
+            for (const auto& [dr, dc] : kSides) {
+                lines += isOpen(level, row + dr, column + dc) ? openLinesThrough(level, row + dr, column + dc) : 0;
+            }
+            if (lines < kLinesBesideBlock) {
+                throw LevelError(atPosition(level, row, column,
+                                            "fewer than two lines of three without a block pass "
+                                            "beside this block"));
+            }
+        }
+    }
 }
 
 using BlockGrid = std::array<std::array<bool, kColumns>, kRows>;
@@ -240,8 +318,12 @@ void checkLevel(const LevelSource& level) {
     checkEdges(level);
     checkItemSlots(level);
     checkObstacleLevels(level);
+    for (int column = 1; column <= kColumns; ++column) {
+        checkOneBlockPerColumn(level, column);
+    }
     checkMossReachable(level);
     checkBlocksBreakable(level);
+    checkBlocksReachable(level);
     checkIntroductions(level);
     checkGoals(level);
     checkFrameCloses(level);

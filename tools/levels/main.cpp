@@ -1,9 +1,11 @@
 // The levels tool: compiles assets/levels/level001.txt ... level080.txt into the
-// game's level files and the goal table, and draws the review sheet.
+// game's level files and the goal table, and draws the review sheet and, from
+// assets/levels/difficulty.md, the plot of how long the levels take to play.
 // Usage: pendrel_levels OUTPUT_FOLDER [SOURCE_FOLDER]
 #include <cstdio>
 #include <exception>
 
+#include "difficulty.h"
 #include "level_files.h"
 #include "overview.h"
 
@@ -18,6 +20,11 @@ int main(int argc, char** argv) {
         const auto compiled = levels::loadLevels(sources);
         levels::writeLevels(compiled, out);
         tools::writePng(out / "contact/levels.png", levels::renderOverview(compiled));
+        const auto table = sources / "difficulty.md";
+        if (std::filesystem::exists(table)) {
+            const auto rows = levels::parseDifficultyTable(levels::readText(table), "difficulty.md");
+            tools::writePng(out / "contact/difficulty.png", levels::renderDifficulty(rows));
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "pendrel_levels: %s\n", error.what());
         return 1;

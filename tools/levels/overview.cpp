@@ -3,16 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <string>
+
+#include "sheet_pixels.h"
 
 namespace levels {
 
 namespace {
-
-struct Rgb {
-    std::uint8_t r, g, b;
-};
 
 constexpr int kCellPixels = 6;
 constexpr int kPad = 8;
@@ -25,56 +21,8 @@ constexpr int kTileWidth = kMapWidth + 2 * kPad;
 constexpr int kTileHeight = kPad + kNumberHeight + 4 + kMapHeight + 4 + kBarsHeight + kPad;
 constexpr int kPerRow = 10;
 
-// One tint per chapter, so each row of the sheet reads as its region.
-constexpr std::array<Rgb, 8> kChapterTints{{{22, 44, 26},
-                                            {60, 46, 22},
-                                            {30, 44, 66},
-                                            {62, 28, 18},
-                                            {18, 52, 56},
-                                            {40, 46, 62},
-                                            {38, 22, 56},
-                                            {52, 40, 64}}};
 constexpr std::array<Rgb, kColours> kGemColours{
     {{219, 26, 51}, {26, 184, 92}, {41, 97, 245}, {255, 196, 36}, {158, 66, 224}}};
-
-// Rows of the digits 0..9, three bits a row, top row first.
-constexpr std::array<std::array<std::uint8_t, 5>, 10> kDigits{{{7, 5, 5, 5, 7},
-                                                               {2, 6, 2, 2, 7},
-                                                               {7, 1, 7, 4, 7},
-                                                               {7, 1, 3, 1, 7},
-                                                               {5, 5, 7, 1, 1},
-                                                               {7, 4, 7, 1, 7},
-                                                               {7, 4, 7, 5, 7},
-                                                               {7, 1, 2, 2, 2},
-                                                               {7, 5, 7, 5, 7},
-                                                               {7, 5, 7, 1, 7}}};
-
-void fill(tools::RgbaImage& image, int x, int y, int w, int h, Rgb colour) {
-    for (int py = std::max(0, y); py < std::min(image.height, y + h); ++py) {
-        for (int px = std::max(0, x); px < std::min(image.width, x + w); ++px) {
-            std::uint8_t* pixel = &image.pixels[size_t(py * image.width + px) * 4];
-            pixel[0] = colour.r;
-            pixel[1] = colour.g;
-            pixel[2] = colour.b;
-            pixel[3] = 255;
-        }
-    }
-}
-
-void drawNumber(tools::RgbaImage& image, int x, int y, int number) {
-    for (char digit : std::to_string(number)) {
-        const auto& rows = kDigits[size_t(digit - '0')];
-        for (int row = 0; row < 5; ++row) {
-            for (int bit = 0; bit < 3; ++bit) {
-                if (rows[size_t(row)] & (4 >> bit)) {
-                    fill(image, x + bit * kDigitScale, y + row * kDigitScale, kDigitScale,
-                         kDigitScale, {240, 230, 210});
-                }
-            }
-        }
-        x += 4 * kDigitScale;
-    }
-}
 
 Rgb cellColour(char character) {
     switch (character) {
@@ -117,8 +65,7 @@ tools::RgbaImage renderOverview(const std::vector<LevelSource>& levels) {
         lastNumber = std::max(lastNumber, level.number);
     }
     const int sheetRows = (lastNumber + kPerRow - 1) / kPerRow;
-    tools::RgbaImage image{kPerRow * kTileWidth, sheetRows * kTileHeight, {}};
-    image.pixels.resize(size_t(image.width * image.height) * 4);
+    tools::RgbaImage image = blankSheet(kPerRow * kTileWidth, sheetRows * kTileHeight);
     for (int row = 0; row < sheetRows; ++row) {
         fill(image, 0, row * kTileHeight, image.width, kTileHeight,
              kChapterTints[size_t(row) % kChapterTints.size()]);

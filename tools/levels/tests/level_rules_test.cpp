@@ -102,7 +102,7 @@ TEST(LevelRules, DoorBlocksStartWithChapterThree) {
     EXPECT_EQ(refusal(map, 21), "");
 }
 
-TEST(LevelRules, EveryMossCellCanBeCoveredByARowOfThree) {
+TEST(LevelRules, EveryMossCellLiesInALineAcrossAndALineDown) {
     auto map = blockMap();
     put(map, 3, 10, 'm');
     put(map, 3, 11, 'o');
@@ -112,11 +112,37 @@ TEST(LevelRules, EveryMossCellCanBeCoveredByARowOfThree) {
               "test.txt row 3 column 10: no row of three can ever cover this moss cell");
     put(map, 5, 10, 'o');
     put(map, 5, 11, 'o');
-    EXPECT_EQ(refusal(map), "") << "a column of three reaches it";
-    auto sideways = blockMap();
-    put(sideways, 5, 9, 'm');
-    put(sideways, 6, 9, 'o');
-    EXPECT_EQ(refusal(sideways), "") << "a line of three across reaches it";
+    EXPECT_EQ(refusal(map),
+              "test.txt row 3 column 10: rows of one direction alone cover this moss cell; it needs "
+              "a line of three across and one down, without a block")
+        << "a tower two cells wide: only three down its column clear it";
+    for (int row = 3; row <= 5; ++row) put(map, row, 12, 'o');
+    EXPECT_EQ(refusal(map), "") << "three wide: a line across and one down";
+    auto corner = blockMap();
+    put(corner, 3, 8, 'm');
+    EXPECT_EQ(refusal(corner), "") << "a corner: one line across and one down";
+    put(corner, 3, 7, 'S');
+    EXPECT_NE(refusal(corner).find("row 3 column 8: rows of one direction alone"),
+              std::string::npos)
+        << "lines through a block do not count";
+}
+
+TEST(LevelRules, TwoLinesOfThreePassBesideEveryBlock) {
+    auto corner = blockMap();
+    put(corner, 3, 3, 'S');
+    EXPECT_EQ(refusal(corner), "") << "a corner block: a line down and one across beside it";
+    auto leg = blockMap();
+    for (int row = 9; row <= 10; ++row) {
+        put(leg, row, 3, 'o');
+        put(leg, row, 4, 'o');
+    }
+    put(leg, 10, 3, 'S');
+    EXPECT_EQ(refusal(leg), "") << "a line down each of the two columns above the foot";
+    put(leg, 10, 4, 'S');
+    EXPECT_EQ(refusal(leg),
+              "test.txt row 10 column 3: fewer than two lines of three without a block pass beside "
+              "this block")
+        << "with a block beside it only the line down its own column reaches it";
 }
 
 TEST(LevelRules, EveryBlockCanBeBrokenByAMatchBesideIt) {
@@ -143,6 +169,31 @@ TEST(LevelRules, EveryBlockCanBeBrokenByAMatchBesideIt) {
     put(chained, 3, 3, 'S');
     EXPECT_EQ(refusal(chained, 21),
               "test.txt row 3 column 3: no gem can ever lie beside this block to break it");
+}
+
+TEST(LevelRules, AColumnHoldsAtMostOneBlock) {
+    auto stacked = blockMap();
+    put(stacked, 7, 5, 'S');
+    put(stacked, 8, 5, 'S');
+    EXPECT_EQ(refusal(stacked),
+              "test.txt row 8 column 5: this block lies below the block in row 7 and would be lost "
+              "when the board is built (the block above frees every item below it)");
+    auto doorUnderStone = blockMap();
+    put(doorUnderStone, 5, 6, 'S');
+    put(doorUnderStone, 6, 6, 'D');
+    EXPECT_NE(refusal(doorUnderStone, 21).find("row 6 column 6: this block lies below the block in row 5"),
+              std::string::npos);
+    auto apart = blockMap();
+    put(apart, 3, 7, 'D');
+    put(apart, 8, 7, 'S');
+    EXPECT_NE(refusal(apart, 21).find("row 8 column 7: this block lies below the block in row 3"),
+              std::string::npos)
+        << "cells between the blocks do not save the lower one";
+    auto sideBySide = blockMap();
+    put(sideBySide, 8, 5, 'S');
+    put(sideBySide, 8, 6, 'D');
+    put(sideBySide, 7, 7, 'S');
+    EXPECT_EQ(refusal(sideBySide, 21), "") << "one block in each of several columns";
 }
 
 TEST(LevelRules, LevelsOneAndFourShowWhatTheirHelpPagesExplain) {
