@@ -188,7 +188,10 @@ int vexaTSceneRoadmap::LevelPreview() {
     setAlpha(alpha);
     draw_preview_match3(level, level);
     drawBestTime(level);
-    if (closeButton(707, 384 - popupHandler.imgPopupMedium.H / 2 + 40) == 1) popupHandler.direction = 2;
+    // Only once fully open: the click on level 19's point, which lies under this button, would
+    // otherwise close the preview in the frame it opens.
+    const bool closeClicked = closeButton(707, 384 - popupHandler.imgPopupMedium.H / 2 + 40) == 1;
+    if (closeClicked && popupHandler.runtime == POPUP_OPEN) popupHandler.direction = 2;
     if (textButton(512, PREVIEW_PLAY_Y, PREVIEW_BUTTON_SLOT, 2, languageFile.getValue(u"play")) == BUTTON_CLICKED)
         playSelectedLevel();
     return 0;

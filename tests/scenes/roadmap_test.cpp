@@ -137,6 +137,21 @@ TEST_F(RoadmapTest, PointsRestUnderADialogDuringAFadeOutAndPaused) {
     EXPECT_EQ(player().levelSelected, 2) << "fading out";
 }
 
+// Level 19's point lies under the preview's close button: the click that opens the preview must
+// not close it.
+TEST_F(RoadmapTest, ThePreviewOfLevel19StaysOpen) {
+    player().isHelp = 0;
+    player().StoryLevel = 19;
+    frame();
+    clickPoint(19);
+    frame();
+    input._MausFireLeft = 0;
+    for (int f = 0; f < 20; ++f) frame();
+    EXPECT_EQ(popupHandler.State, POPUP_STAGE);
+    EXPECT_EQ(popupHandler.runtime, POPUP_OPEN);
+    EXPECT_EQ(popupHandler.direction, 1);
+}
+
 TEST_F(RoadmapTest, StartPrefersTheSuspendedGame) {
     player().isHelp = 0;
     player().StoryLevel = 9;
