@@ -121,12 +121,13 @@ void TCampaignPlayer::level() {
     if (levelPlayer_) levelPlayer_->frame();
 }
 
-// The fifth level of every chapter is left once through the menu's "exit", half-way, and
-// resumed from the roadmap.
+// One level of every chapter, the fifth or, when that one is won too soon, the next, is left
+// once through the menu's "exit" while it runs and resumed from the roadmap.
 bool TCampaignPlayer::leaveHalfWay() {
     const TSpieler& player = currentPlayer();
     const int chapter = (player.Level - 1) / 10 + 1;
-    const bool due = player.Level % 10 == 5 && leftHalfWay_.count(chapter) == 0;
+    const int game = (player.Level - 1) % 10 + 1;
+    const bool due = game >= 5 && leftHalfWay_.count(chapter) == 0;
     if (dialogOpen(POPUP_INGAME) && due) {
         leftHalfWay_.insert(chapter);
         diagLog(u"Autoplay verlaesst Level " + intToString(player.Level) + u" zur Haelfte");
