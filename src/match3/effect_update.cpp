@@ -227,11 +227,6 @@ bool countsTowardsGoal(const TSpieler& player, int type) {
     return type <= player.maxItemsToDestroy && type >= 0 && type < int(player.itemsDestroyed.size());
 }
 
-// A collected gem counts towards the level goal when it arrives.
-void countCollected(int type) {
-    TSpieler& player = currentPlayer();
-    if (countsTowardsGoal(player, type)) player.itemsDestroyed[size_t(type)] += 1;
-}
 
 // 95700 + t: the removed gem travels from where it was (x, y stay as installed) to its goal
 // counter in a straight line in 40 frames, turning as a glow, and is counted on arrival.
@@ -255,7 +250,7 @@ void collectedItem(vexaTEffect& e, int, vexaTSceneMatch3& scene) {
     setScale(1, 1);
     setRotation(0);
     if (e.runtime >= COLLECT_FRAMES) {
-        countCollected(type);
+        countTowardsGoal(type);
         e.id = 0;
     }
 }
@@ -417,6 +412,11 @@ void updateEffect(int slot, vexaTSceneMatch3& scene) {
 }
 
 }  // namespace
+
+void countTowardsGoal(int type) {
+    TSpieler& player = currentPlayer();
+    if (countsTowardsGoal(player, type)) player.itemsDestroyed[size_t(type)] += 1;
+}
 
 std::array<int, 6> vexaTSceneMatch3::goalGemsInFlight() const {
     std::array<int, 6> flying{};

@@ -36,10 +36,6 @@ int clearEffects();
 // Starts an effect of `kind` at (x, y) with velocity (lx, ly) in the lowest free slot 1..9999;
 // returns the slot, or 0 when y <= 0 (above the screen) or the pool is full.
 int installEffect(float x, float y, int kind, float lx, float ly);
-// Loads the effect pictures of the match-3 scene; called once while loading.
-int loadEffectPictures();
-// Advances and draws every effect for one frame.
-int updateEffects();
 // Starts `count` effects of `kind` at (x, y), the k-th (k = 1..count) flying out at 36·k degrees
 // with a random speed of 1 to 7 pixels per frame: the debris ring of a breaking block or moss.
 void installParticleRing(float x, float y, int kind, int count);
@@ -51,3 +47,7 @@ int loadEffectPictures();
 // by the match-3 scene, the main menu and the roadmap (and once more by the match-3 scene in
 // a frame in which a meteor starts).
 int updateEffects();
+// Counts a removed item of `type` towards the current level's goal, when the level asks for that
+// type (and the profile's goal table has it); called when a collected gem arrives at its counter
+// and when a power-up removes an item.
+void countTowardsGoal(int type);

@@ -59,11 +59,6 @@ bool pickable(int type) {
 // Items the line remover lists but leaves on the board: doors, stone blocks, power-up items.
 bool keptByLineRemover(int type) { return !pickable(type) || type == Scene::_ITEM_XSTEIN; }
 
-void countDestroyed(int type) {
-    TSpieler& player = currentPlayer();
-    if (type >= 0 && type <= player.maxItemsToDestroy && type < int(player.itemsDestroyed.size()))
-        player.itemsDestroyed[size_t(type)] += 1;
-}
 
 enum class Remover { Line, Colour };
 
@@ -74,7 +69,7 @@ void removeTarget(int v, Remover remover) {
     Scene& scene = sceneMatch3;
     int t = scene._itemA[v];
     float x = scene._itemX[v], y = scene._itemY[v];
-    countDestroyed(t);
+    countTowardsGoal(t);
     if (t <= 0 || (remover == Remover::Line && keptByLineRemover(t))) return;
     scene._incpoints(x - 5, y - 7, scene._gemPoints);
     installEffect(x, y, 95800 + t, 0, -15);
