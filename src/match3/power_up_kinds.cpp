@@ -50,15 +50,18 @@ _TtmpInteger makeTarget(int slot, int frame, float x, float y) {
 void consumeClick() { input._MausFireLeft = 0; }
 bool clickedOnce() { return input._MausFireLeft == 1; }
 
-// Items a target-picking kind can aim at: not doors and not power-up items.
+// Items a target-picking kind can point at: not beetles and not power-up items.
 bool pickable(int type) {
     return type > 0 && type < Scene::_ITEM_BRAKE && type != Scene::_bug &&
            !(type >= Scene::_ITEM_PU1 && type <= Scene::_ITEM_PU4);
 }
 
-// Items the line remover lists but leaves on the board: doors, stone blocks, power-up items.
-bool keptByLineRemover(int type) { return !pickable(type) || type == Scene::_ITEM_XSTEIN; }
+// Blocks hold back the items of their column until a row beside them breaks them; taken
+// away as a gem, a door would leave its column empty for good.
+bool isBlockType(int type) { return type == Scene::_ITEM_XSTEIN || type == Scene::_ITEM_XDOOR; }
 
+// Items the line remover lists but leaves on the board: stone and door blocks, power-up items.
+bool keptByLineRemover(int type) { return !pickable(type) || isBlockType(type); }
 
 enum class Remover { Line, Colour };
 
@@ -470,7 +473,7 @@ int vexaTPU_ThrowExplosive::_work() {
 }
 
 // Whole passes over the items, each candidate winning a 1-in-150 draw and replacing an
-// earlier winner of its pass. Candidates rest on a cell, are not stones and lie clear of the
+// earlier winner of its pass. Candidates rest on a cell, are not blocks and lie clear of the
 // left and top edges. A board without candidates, or a run of unlucky passes, leaves no target.
 void vexaTPU_ThrowExplosive::chooseTarget() {
     const Scene& scene = sceneMatch3;
@@ -479,7 +482,7 @@ void vexaTPU_ThrowExplosive::chooseTarget() {
         bool anyCandidate = false;
         for (int i = 1; i < M3_SLOTS; ++i) {
             int t = scene._itemA[i];
-            bool candidate = t > 0 && t < Scene::_ITEM_BRAKE && t != Scene::_ITEM_XSTEIN && scene._itemX[i] > 30 &&
+            bool candidate = t > 0 && t < Scene::_ITEM_BRAKE && !isBlockType(t) && scene._itemX[i] > 30 &&
                              scene._itemY[i] > 50 && scene._itemCell[i] > 0;
             if (!candidate) continue;
             anyCandidate = true;

@@ -167,17 +167,18 @@ TEST_F(PowerUpTest, ARowOfTwelveGoesFromFrameEightToThirtyAndEndsOnThirtyOne) {
     EXPECT_EQ(player.anzItems, 12);
 }
 
-TEST_F(PowerUpTest, AStoneInTheRowStaysAndItsTurnPasses) {
-    build({"12S41", "34123"});
+TEST_F(PowerUpTest, StoneAndDoorBlocksInTheRowStayAndTheirTurnsPass) {
+    build({"12S4D1", "341232"});
     unlockFree(puRemoveLine);
-    int stone = at(4, 2);
+    int stone = at(4, 2), door = at(6, 2);
     puRemoveLine._selectedRow = int(Y(2));
     puRemoveLine._activate();
-    for (int frame = 1; frame <= 16; ++frame) puRemoveLine._work();
+    for (int frame = 1; frame <= 18; ++frame) puRemoveLine._work();
     EXPECT_EQ(m._itemA[stone], vexaTSceneMatch3::_ITEM_XSTEIN);
-    EXPECT_EQ(at(2, 2) + at(3, 2) + at(5, 2) + at(6, 2), 0);
+    EXPECT_EQ(m._itemA[door], vexaTSceneMatch3::_ITEM_XDOOR);
+    EXPECT_EQ(at(2, 2) + at(3, 2) + at(5, 2) + at(7, 2), 0);
     EXPECT_EQ(puRemoveLine.isRunning, 1);
-    puRemoveLine._work();  // frame 17: the five records (8..16) are handled, the list is empty
+    puRemoveLine._work();  // frame 19: the six records (8..18) are handled, the list is empty
     EXPECT_EQ(puRemoveLine.isRunning, 0);
     EXPECT_EQ(player.anzItems, 4);
 }
@@ -242,8 +243,8 @@ TEST_F(PowerUpTest, TheTrailHeadRisesFromWorkFrameTwentyToFiftyThreeAndTheWaveSt
     EXPECT_EQ(effectsOfKind(154), 60);
 }
 
-TEST_F(PowerUpTest, TheFuseNeverChoosesStonesFallingItemsOrItemsNearTheEdges) {
-    build({"SSS", "S1S", "SSS"});
+TEST_F(PowerUpTest, TheFuseNeverChoosesBlocksFallingItemsOrItemsNearTheEdges) {
+    build({"SDS", "D1S", "SSD"});
     int gem = at(3, 3);
     // A gem in the top 50 pixels and one left of x 30, both resting on cells, and a gem in mid-air.
     for (auto [x, y] : {std::pair{200.0f, 40.0f}, std::pair{20.0f, 200.0f}}) {
