@@ -1,9 +1,8 @@
-// Whole levels played by the built-in player through the mouse: every level is won within a
-// bounded number of frames, the profile saved at the end holds the next level, and a later
-// start finds the roster without writing anything.
+// A level started directly and won by the built-in player: the profile saved at the end holds
+// the next level, and a later start finds the roster without writing anything. (Every level is
+// won in the campaign run, on the profile the levels before leave.)
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -31,34 +30,13 @@ std::map<std::string, std::filesystem::file_time_type> fileTimes(const std::file
     return times;
 }
 
-class LevelWin : public ::testing::TestWithParam<int> {
-protected:
-    GameProcess game;
-};
-
-TEST_P(LevelWin, BuiltInPlayerWinsTheLevel) {
-    int level = GetParam();
-    std::filesystem::path dump = game.scratch("won.json");
-    GameResult result = game.run(autoplayArgs(level, dump));
-    ASSERT_EQ(result.exitCode, 0) << result.errorOutput;
-    nlohmann::json state = GameProcess::readDump(dump);
-    int slot = state["g_currentPlayer"];
-    ASSERT_GE(slot, 1);
-    EXPECT_EQ(state["sceneMatch3"]["_winrun"], -1) << "level " << level << " not won in " << FRAME_BOUND << " frames";
-    EXPECT_LT(state["g_frame"].get<int>(), FRAME_BOUND);
-    EXPECT_GT(state["autoplay"]["moves"].get<int>(), 0);
-    EXPECT_GT(state["autoplay"]["winSeconds"].get<int>(), 0) << "the seconds of play when the win began";
-    EXPECT_EQ(state["players"][slot]["Level"], level + 1);
-    EXPECT_GE(state["players"][slot]["StoryLevel"].get<int>(), std::min(level + 1, 80));  // the story ends at 80
-}
-
-// Levels 1 to 12 are played one after another by the soak, on one profile.
-INSTANTIATE_TEST_SUITE_P(AllLevels, LevelWin, ::testing::Range(13, 81));
-
 TEST(LevelSave, ProfileOnDiskHoldsTheNextLevelAndALaterStartWritesNothing) {
     GameProcess game;
     std::filesystem::path won = game.scratch("won.json");
     ASSERT_EQ(game.run(autoplayArgs(1, won)).exitCode, 0);
+    nlohmann::json report = GameProcess::readDump(won)["autoplay"];
+    EXPECT_GT(report["moves"].get<int>(), 0);
+    EXPECT_GT(report["winSeconds"].get<int>(), 0) << "the seconds of play when the win began";
     auto before = fileTimes(saveFolder(game));
     EXPECT_EQ(before.count("players1.ppp"), 1u);
     EXPECT_EQ(before.count("besttimes.ppp"), 1u);
