@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/roadmap_points.h"
 #include "font/game_fonts.h"
 #include "game/globals.h"
 #include "game/shared_state.h"
@@ -25,24 +26,12 @@ vexaTSceneRoadmap sceneRoadmap;
 namespace {
 
 constexpr float MENUBUTTON_X = 937, MENUBUTTON_Y = 29;
-constexpr int HELP_FRAME = 20;        // the roadmap help opens on this frame of a new campaign's visit
-constexpr float PREVIEW_X0 = 250;     // left edge of the miniature board
+constexpr int HELP_FRAME = 20;     // the roadmap help opens on this frame of a new campaign's visit
+constexpr float PREVIEW_X0 = 250;  // left edge of the miniature board
 constexpr int PREVIEW_BUTTON_SLOT = 3;
 // "play" stands lower than y 554, where the button covered the best-time line.
 constexpr float PREVIEW_PLAY_Y = 580;
 constexpr float BOTTOM_BAR_BELOW = 15;
-
-// The 80 points, chapter by chapter, x then y for each game.
-constexpr float POINTS[ROADMAP_LEVELS][2] = {
-    {903, 583}, {861, 607}, {801, 591}, {769, 549}, {783, 499}, {822, 466}, {867, 442}, {878, 382}, {883, 325}, {904, 271},
-    {929, 217}, {932, 169}, {924, 122}, {901, 69},  {852, 40},  {785, 38},  {732, 59},  {696, 100}, {690, 164}, {692, 213},
-    {697, 266}, {679, 319}, {624, 330}, {574, 301}, {544, 250}, {528, 200}, {512, 147}, {494, 97},  {467, 55},  {425, 42},
-    {374, 29},  {323, 20},  {266, 16},  {205, 22},  {159, 54},  {144, 100}, {162, 163}, {215, 195}, {268, 220}, {317, 231},
-    {369, 240}, {413, 266}, {435, 318}, {397, 359}, {330, 370}, {263, 373}, {204, 371}, {140, 375}, {79, 395},  {44, 433},
-    {27, 478},  {28, 528},  {38, 574},  {64, 611},  {100, 642}, {149, 657}, {212, 654}, {262, 626}, {298, 592}, {320, 545},
-    {362, 469}, {418, 434}, {484, 419}, {557, 403}, {620, 408}, {664, 441}, {690, 488}, {703, 551}, {691, 611}, {653, 663},
-    {617, 698}, {577, 718}, {521, 726}, {458, 701}, {425, 657}, {422, 607}, {439, 562}, {474, 526}, {526, 510}, {583, 516},
-};
 
 [[maybe_unused]] const bool previewLinked = [] {
     linkLevelPreview([] { sceneRoadmap.LevelPreview(); });
@@ -59,10 +48,12 @@ int lastPointShown(const TSpieler& player) { return player.isStoryFinished == 1 
 
 }  // namespace
 
+static_assert(ROADMAP_POINT_COUNT == ROADMAP_LEVELS);
+
 int vexaTSceneRoadmap::setRoadmapCoords() {
     for (int level = 1; level <= ROADMAP_LEVELS; ++level) {
-        _LevelPointX[size_t(level)] = POINTS[level - 1][0];
-        _LevelPointY[size_t(level)] = POINTS[level - 1][1];
+        _LevelPointX[size_t(level)] = float(ROADMAP_POINTS[level - 1][0]);
+        _LevelPointY[size_t(level)] = float(ROADMAP_POINTS[level - 1][1]);
     }
     return 0;
 }
@@ -236,24 +227,24 @@ int vexaTSceneRoadmap::draw_preview_match3(int level, int) {
         if (!inCell(c) || piece <= 0 || size_t(piece) >= m._imgCellBorder.size()) continue;
         auto [dx, dy] = borderPieceOffset(piece);
         m._imgCellBorder[size_t(piece)].PaintXY(x0 + m._preview_cellx[L][size_t(c)] / 2 + float(dx) / 2 - 12,
-                     y0 + m._preview_celly[L][size_t(c)] / 2 + float(dy) / 2 - 12);
+                                                y0 + m._preview_celly[L][size_t(c)] / 2 + float(dy) / 2 - 12);
     }
     setBlend(BLEND_SOLID);
     for (int column = 1; column < M3_COLUMNS; ++column) {
         const int count = m._preview_m3rowcount[L][size_t(column)];
         if (count <= 0 || size_t(count) >= m._imgRow.size()) continue;
         m._imgRow[size_t(count)].PaintXY(x0 + float(m._preview_m3rowx[L][size_t(column)] / 2) - 12,
-                     y0 + float(m._preview_m3rowy[L][size_t(column)] / 2) - 12);
+                                         y0 + float(m._preview_m3rowy[L][size_t(column)] / 2) - 12);
     }
     for (int c = 1; c < M3_SLOTS; ++c)
         if (inCell(c) && m._preview_cellmoss[L][size_t(c)] == 1)
-            m._imgMoss.PaintXY(x0 + m._preview_cellx[L][size_t(c)] / 2,
-                                                       y0 + m._preview_celly[L][size_t(c)] / 2);
+            m._imgMoss.PaintXY(x0 + m._preview_cellx[L][size_t(c)] / 2, y0 + m._preview_celly[L][size_t(c)] / 2);
     setBlend(BLEND_ALPHA);
     for (int i = 1; i < M3_SLOTS; ++i) {
         const int type = m._preview_itema[L][size_t(i)];
         if (type <= 0 || size_t(type) >= m._imgItem.size() || m._preview_itemkaefcol[L][size_t(i)] != -1) continue;
-        m._imgItem[size_t(type)].PaintXY(x0 + m._preview_itemx[L][size_t(i)] / 2, y0 + m._preview_itemy[L][size_t(i)] / 2);
+        m._imgItem[size_t(type)].PaintXY(x0 + m._preview_itemx[L][size_t(i)] / 2,
+                                         y0 + m._preview_itemy[L][size_t(i)] / 2);
     }
     setBlend(BLEND_ALPHA);
     setScale(1, 1);

@@ -4,6 +4,8 @@ list(REMOVE_ITEM ART_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/art/main.cpp ${CMAKE_CU
   ${CMAKE_CURRENT_SOURCE_DIR}/art/scenery_main.cpp ${CMAKE_CURRENT_SOURCE_DIR}/art/story_main.cpp)
 add_library(pendrel_art_lib STATIC ${ART_SOURCES})
 target_link_libraries(pendrel_art_lib PUBLIC pendrel_pictures_lib pendrel_board_frame)
+# The roadmap's level points are the game's own table.
+target_include_directories(pendrel_art_lib PRIVATE ${CMAKE_SOURCE_DIR}/src)
 # The tools run at build time, also in sanitizer builds: optimise them so the data stays quick.
 target_compile_options(pendrel_art_lib PRIVATE -O2)
 add_executable(pendrel_art ${CMAKE_CURRENT_SOURCE_DIR}/art/main.cpp)

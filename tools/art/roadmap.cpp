@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board.h"
+#include "core/roadmap_points.h"
 #include "pictures/canvas.h"
 #include "pictures/gems.h"
 #include "pictures/scenery.h"
@@ -25,20 +26,6 @@ using pictures::Point;
 namespace palette = pictures::palette;
 
 namespace {
-
-// The level points, x and y per level in level order, ten levels (one chapter) a row.
-// clang-format off
-constexpr std::array<std::array<int, 2>, kLevels> kLevelPoints{{
-    {903, 583}, {861, 607}, {801, 591}, {769, 549}, {783, 499}, {822, 466}, {867, 442}, {878, 382}, {883, 325}, {904, 271},
-    {929, 217}, {932, 169}, {924, 122}, {901, 69},  {852, 40},  {785, 38},  {732, 59},  {696, 100}, {690, 164}, {692, 213},
-    {697, 266}, {679, 319}, {624, 330}, {574, 301}, {544, 250}, {528, 200}, {512, 147}, {494, 97},  {467, 55},  {425, 42},
-    {374, 29},  {323, 20},  {266, 16},  {205, 22},  {159, 54},  {144, 100}, {162, 163}, {215, 195}, {268, 220}, {317, 231},
-    {369, 240}, {413, 266}, {435, 318}, {397, 359}, {330, 370}, {263, 373}, {204, 371}, {140, 375}, {79, 395},  {44, 433},
-    {27, 478},  {28, 528},  {38, 574},  {64, 611},  {100, 642}, {149, 657}, {212, 654}, {262, 626}, {298, 592}, {320, 545},
-    {362, 469}, {418, 434}, {484, 419}, {557, 403}, {620, 408}, {664, 441}, {690, 488}, {703, 551}, {691, 611}, {653, 663},
-    {617, 698}, {577, 718}, {521, 726}, {458, 701}, {425, 657}, {422, 607}, {439, 562}, {474, 526}, {526, 510}, {583, 516},
-}};
-// clang-format on
 
 constexpr double kRoadClearance = 30;  // landmarks keep this far from the road's centre line
 constexpr Colour kRoad{0.93, 0.80, 0.52};
@@ -224,8 +211,10 @@ void paintRoad(cairo_t* cr) {
 
 }  // namespace
 
+static_assert(ROADMAP_POINT_COUNT == kLevels);
+
 Point levelPoint(int level) {
-    const auto& p = kLevelPoints[size_t(std::clamp(level, 1, kLevels) - 1)];
+    const auto& p = ROADMAP_POINTS[std::clamp(level, 1, kLevels) - 1];
     return {double(p[0]), double(p[1])};
 }
 
