@@ -166,7 +166,7 @@ int vexaTPopup::showinstructions() {
     setScale(1, 1);
     drawPage(g_helpPage);
     bool ok = clicked(512, 610, DIALOG_LAYER, u"ok");
-    if ((ok || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = CLOSING;
+    if (answeredWhenOpen(ok)) direction = CLOSING;
     if (sceneMatch3._runtime != LEVEL_START_HELP_RUNTIME && g_helpFromMenu == 1) {
         if (clicked(312, 610, pageButtonLayer(g_helpPage > FIRST_PAGE), u"back")) g_helpPage -= 1;
         if (clicked(712, 610, pageButtonLayer(g_helpPage < LAST_PAGE), u"next")) g_helpPage += 1;

@@ -112,7 +112,7 @@ int vexaTPopup::Champions() {
     for (int row = 1; row <= CHAMPION_ROWS_SHOWN; ++row)
         drawChampionRow(row, float(290 + (row - 1) * fontText.GetFontHeight()));
     bool close = closeButton(707, 384 - imgPopupMedium.H / 2 + 40) == 1;
-    if ((close || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    if (answeredWhenOpen(close)) direction = POPUP_CLOSING;
     return 0;
 }
 
@@ -122,7 +122,7 @@ int vexaTPopup::RoadmapHelp() {
     box(POPUP_SIZE_BIG, dialogText(u"helproadmaptitle"), 0);
     drawCentredLines(dialogText(u"helproadmaptext"), fontText, 512, 226);
     bool ok = dialogButtonClicked(512, 586, u"ok");
-    if ((ok || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    if (answeredWhenOpen(ok)) direction = POPUP_CLOSING;
     return 0;
 }
 
@@ -132,7 +132,7 @@ int vexaTPopup::resumegame() {
     box(POPUP_SIZE_SMALL, dialogText(u"resumegame"), 0);
     drawCentredLines(dialogText(u"wantresume"), fontText, 512, 294);
     bool close = closeButton(707, 272) == 1;
-    if ((close || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    if (answeredWhenOpen(close)) direction = POPUP_CLOSING;
     if (dialogButtonClicked(407, 484, u"newgame")) State = POPUP_NEWGAME;
     if (dialogButtonClicked(617, 484, u"resumegame")) resumeGame();
     return 0;
@@ -148,6 +148,6 @@ int vexaTPopup::NewGame() {
     drawCentredText(fontText, dialogText(u"newgame4"), 512, 374);
     if (dialogButtonClicked(417, 484, u"yes")) startNewGame();
     bool no = dialogButtonClicked(607, 484, u"no");
-    if ((no || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) State = POPUP_RESUME;
+    if (answeredWhenOpen(no)) State = POPUP_RESUME;
     return 0;
 }

@@ -116,7 +116,7 @@ int vexaTPopup::IngameOptions() {
     for (const CheckBox& checkBox : CHECK_BOXES) drawCheckBox(checkBox);
     if (input._MausDownLeft == 0) g_sliderSound = g_sliderMusic = 0;
     if (dialogButtonClicked(362, 594, u"credits")) pop(POPUP_CREDITS);
-    if ((dialogButtonClicked(662, 594, u"ok") || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) {
+    if (answeredWhenOpen(dialogButtonClicked(662, 594, u"ok"))) {
         config.SaveToDisk();
         direction = POPUP_CLOSING;
     }
@@ -130,6 +130,6 @@ int vexaTPopup::Credits() {
     box(POPUP_SIZE_SMALL, u"Pendrel", 0);
     drawCentredLines(dialogText(u"creditstext"), fontText, 512, creditsTextTop());
     bool close = closeButton(707, 272) == 1;
-    if ((close || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN) direction = POPUP_CLOSING;
+    if (answeredWhenOpen(close)) direction = POPUP_CLOSING;
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "persist/config.h"
 #include "persist/roster.h"
 #include "ui/buttons.h"
+#include "ui/input.h"
 #include "ui/player_manager.h"
 #include "ui/sound_handler.h"
 
@@ -52,6 +53,10 @@ vexaTBild* vexaTPopup::framePicture(int size) {
         case POPUP_SIZE_MINI: return &imgPopupMini;
         default: return nullptr;
     }
+}
+
+bool vexaTPopup::answeredWhenOpen(bool clicked) const {
+    return (clicked || input._Escape == 1 || input._Enter == 1) && runtime == POPUP_OPEN;
 }
 
 int vexaTPopup::box(int size, const String& title, int narrow) {

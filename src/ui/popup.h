@@ -80,6 +80,10 @@ public:
     // its sample boards draw.
     virtual int showinstructions();
 
+protected:
+    // A dialog's answer counts once it is fully open: its button clicked, Escape or Enter.
+    bool answeredWhenOpen(bool clicked) const;
+
 private:
     // The frame picture of a box size, or null for a size outside 0..3.
     vexaTBild* framePicture(int size);
