@@ -7,9 +7,12 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <string>
 
 #include "game/globals.h"
 #include "game/shared_state.h"
+#include "match3/effects.h"
 #include "match3/meteor.h"
 #include "match3/power_up.h"
 #include "match3/scene_match3.h"
@@ -222,6 +225,14 @@ nlohmann::json dumpMeteor() {
             {"impact", m.impact},         {"gfxid", m.gfxid},           {"donecount", m.donecount}};
 }
 
+// The live effects counted by kind (keys are the kind numbers), so a test can see what started.
+nlohmann::json dumpEffects() {
+    std::map<std::string, int> kinds;
+    for (const vexaTEffect& effect : effectPool)
+        if (effect.id != 0) kinds[std::to_string(effect.id)] += 1;
+    return kinds;
+}
+
 }  // namespace
 
 nlohmann::json dumpGameState() {
@@ -239,6 +250,7 @@ nlohmann::json dumpGameState() {
     state["popupHandler"] = dumpPopupHandler();
     state["roster"] = dumpRoster();
     state["meteor"] = dumpMeteor();
+    state["effects"] = dumpEffects();
     state["puRemoveLine"] = dumpPowerUp(puRemoveLine);
     state["puRemoveSameItem"] = dumpPowerUp(puRemoveSameItem);
     state["puReplaceAllItems"] = dumpPowerUp(puReplaceAllItems);

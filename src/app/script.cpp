@@ -3,11 +3,15 @@
 
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "platform/platform.h"
 
 namespace {
+
+// A click or a tap also acts on the frame after its own, which must still be a number.
+constexpr int LAST_FRAME = std::numeric_limits<int>::max() - 1;
 
 struct LineParser {
     std::istringstream words;
@@ -137,8 +141,8 @@ std::optional<ScriptPlayer> ScriptPlayer::parse(const std::string& text, const s
         int frame = 0;
         std::string command;
         std::string problem;
-        if (!readNumber(line.words, frame) || frame < 1) {
-            problem = "a line starts with a frame number (1 or more)";
+        if (!readNumber(line.words, frame) || frame < 1 || frame > LAST_FRAME) {
+            problem = "a line starts with a frame number (1 to " + std::to_string(LAST_FRAME) + ")";
         } else if (!(line.words >> command)) {
             problem = "a command follows the frame number";
         } else {

@@ -7,6 +7,7 @@
 
 #include "game/globals.h"
 #include "game/shared_state.h"
+#include "persist/safe_write.h"
 
 std::array<TSpieler, PLAYER_SLOTS> players;
 
@@ -281,15 +282,9 @@ int TSpieler::loadAllItemsToDestroyFromDisk(const String& path) {
 }
 
 int TSpieler::saveAllItemsToDestroyToDisk(const String& path) {
-    String temporary = path + u".tmp";
-    try {
-        Stream stream = writeFile(temporary);
-        if (!stream) return -1;
+    auto writeTable = [this](const Stream& stream) {
         for (int level = 1; level <= PLAYER_LAST_LEVEL; ++level)
             for (int k = 1; k <= 5; ++k) writeInt(stream, itemsToDestroyData[level][k]);
-        closeStream(stream);
-    } catch (const StreamError&) {
-        return -1;
-    }
-    return replaceFile(temporary, path) ? 0 : -1;
+    };
+    return saveReplacing(path, writeTable) ? 0 : -1;
 }

@@ -6,5 +6,5 @@
 #include "platform/platform.h"
 
 // Writes `path` through a temporary file beside it that replaces it only when complete;
-// false on any failure, and then the old file is untouched.
+// false on any failure, and then the old file is untouched and no temporary file is left.
 bool saveReplacing(const String& path, const std::function<void(const Stream&)>& write);

@@ -283,3 +283,5 @@ bool replaceFile(const String& temporary, const String& path) {
     ::close(descriptor);
     return synced && std::rename(from.c_str(), resolvePath(path).c_str()) == 0;
 }
+
+bool removeFile(const String& file) { return ::unlink(resolvePath(file).c_str()) == 0; }

@@ -240,6 +240,8 @@ int createDir(const String& path, int recurse);
 int readDir(const String& path);
 // Replaces `path` by `temporary` in one step, so a crash never leaves half a file.
 bool replaceFile(const String& temporary, const String& path);
+// Deletes a file; false when there was none or it cannot be deleted.
+bool removeFile(const String& file);
 
 // --- Strings and numbers ---
 

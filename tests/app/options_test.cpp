@@ -23,10 +23,27 @@ TEST(Options, BadNumbersAndMissingValuesAreIgnored) {
     EXPECT_EQ(options.traceFile, "");
 }
 
+TEST(Options, LevelAndAutoplay) {
+    GameOptions options = parseOptions({"--level", "80", "--autoplay"});
+    EXPECT_EQ(options.level, 80);
+    EXPECT_TRUE(options.autoplay);
+    EXPECT_EQ(parseOptions({"--level", "1"}).level, 1);
+    EXPECT_FALSE(parseOptions({"--level", "1"}).autoplay);
+    // The number is taken as given; the start refuses one outside 1..80 and plays the intro.
+    EXPECT_EQ(parseOptions({"--level", "81"}).level, 81);
+    EXPECT_EQ(parseOptions({"--level", "0"}).level, 0);
+    EXPECT_EQ(parseOptions({"--level", "5x"}).level, 0);
+    EXPECT_EQ(parseOptions({"--level"}).level, 0);
+    // A switch takes no value: the next argument is read on its own.
+    GameOptions switched = parseOptions({"--autoplay", "--level", "7"});
+    EXPECT_TRUE(switched.autoplay);
+    EXPECT_EQ(switched.level, 7);
+}
+
 TEST(Options, HelpListsEveryOption) {
     std::string help = optionsHelp();
     for (const char* name : {"--headless", "--no-pixels", "--frames", "--seed", "--script", "--stats", "--trace",
-                             "--dump"}) {
+                             "--dump", "--level", "--autoplay", "--help"}) {
         EXPECT_NE(help.find(name), std::string::npos) << name;
     }
 }

@@ -60,18 +60,36 @@ TEST(Script, WindowEvents) {
     EXPECT_EQ(player.eventsAt(3)[0].kind, ScriptEvent::Close);
 }
 
-TEST(Script, MalformedLinesNameFileAndLine) {
-    EXPECT_EQ(errorOf("1 move 3 4\nx click 1 2\n").rfind("t.txt:2: ", 0), 0u);
-    EXPECT_NE(errorOf("0 quit\n"), "");
-    EXPECT_NE(errorOf("3\n"), "");
-    EXPECT_NE(errorOf("3 jump\n"), "");
-    EXPECT_NE(errorOf("3 move 1\n"), "");
-    EXPECT_NE(errorOf("3 move 1 2 3\n"), "");
-    EXPECT_NE(errorOf("3 tap f11\n"), "");
-    EXPECT_NE(errorOf("3 press thumb\n"), "");
-    EXPECT_NE(errorOf("3 focus away\n"), "");
-    EXPECT_NE(errorOf("3 shot\n"), "");
-    EXPECT_NE(errorOf("3 quit now\n"), "");
+// Every malformed line stops the parse with the file, the line and what is wrong with it.
+TEST(Script, MalformedLinesNameFileLineAndTheFault) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1 move 3 4\nx click 1 2\n", "t.txt:2: a line starts with a frame number (1 to 2147483646)"},
+        {"0 quit\n", "t.txt:1: a line starts with a frame number (1 to 2147483646)"},
+        {"3\n", "t.txt:1: a command follows the frame number"},
+        {"3 jump\n", "t.txt:1: unknown command 'jump'"},
+        {"3 move 1\n", "t.txt:1: move needs X Y"},
+        {"3 move 1 2 3\n", "t.txt:1: move needs X Y"},
+        {"3 click 1 y\n", "t.txt:1: click needs X Y"},
+        {"3 tap f11\n", "t.txt:1: unknown key 'f11'"},
+        {"3 keyup\n", "t.txt:1: unknown key ''"},
+        {"3 press thumb\n", "t.txt:1: unknown button 'thumb'"},
+        {"3 release left left\n", "t.txt:1: unknown button 'left'"},
+        {"3 focus away\n", "t.txt:1: focus needs lost or gained"},
+        {"3 shot\n", "t.txt:1: shot needs a file name"},
+        {"3 quit now\n", "t.txt:1: quit takes no arguments"},
+        {"3 close 1\n", "t.txt:1: close takes no arguments"},
+    };
+    for (const auto& [text, message] : cases) EXPECT_EQ(errorOf(text), message) << text;
+}
+
+// Frames run from 1 to one below the largest number, since a click or tap also uses the next one.
+TEST(Script, FrameNumbersAreCheckedOnBothEnds) {
+    EXPECT_EQ(parsed("1 quit\n").quitsAt(1), true);
+    ScriptPlayer last = parsed("2147483646 tap a\n");
+    ASSERT_EQ(last.eventsAt(2147483647).size(), 1u);
+    EXPECT_EQ(last.eventsAt(2147483647)[0].kind, ScriptEvent::KeyUp);
+    for (const char* line : {"2147483647 click 1 2\n", "2147483648 quit\n", "-1 quit\n", "+3 quit\n", "3x quit\n"})
+        EXPECT_EQ(errorOf(line), "t.txt:1: a line starts with a frame number (1 to 2147483646)") << line;
 }
 
 TEST(Script, KeyNames) {
@@ -104,4 +122,34 @@ TEST(ScriptFeed, TypedTextAndTheEditingKeysReachTheCharacterQueueInOrder) {
     EXPECT_EQ(typed, (std::vector<int>{'A', 'b', 8, 13})) << "a letter key types nothing by itself";
     EXPECT_TRUE(keyDown(KEY_Z));
     flushKeys();
+}
+
+// The pointer, the buttons, a key let go and the window events reach the platform's input state.
+TEST(ScriptFeed, PointerButtonsKeysAndWindowEventsReachTheInputState) {
+    flushKeys();
+    flushMouse();
+    while (peekEvent()) pollEvent();
+    ScriptPlayer player = parsed(
+        "1 move 321 123\n1 press right\n1 keydown q\n2 release right\n2 keyup q\n"
+        "3 focus lost\n3 focus gained\n3 close\n");
+    player.feed(1);
+    EXPECT_EQ(mouseX(), 321);
+    EXPECT_EQ(mouseY(), 123);
+    EXPECT_EQ(mouseDown(2), 1);
+    EXPECT_EQ(mouseDown(1), 0) << "the right button only";
+    EXPECT_EQ(mouseHit(2), 1);
+    EXPECT_TRUE(keyDown(KEY_A + ('q' - 'a')));
+    player.feed(2);
+    EXPECT_EQ(mouseDown(2), 0);
+    EXPECT_FALSE(keyDown(KEY_A + ('q' - 'a')));
+    player.feed(3);
+    std::vector<int> events;
+    while (peekEvent()) {
+        pollEvent();
+        events.push_back(eventId());
+    }
+    EXPECT_EQ(events, (std::vector<int>{EVENT_SUSPEND, EVENT_RESUME, EVENT_CLOSE}));
+    EXPECT_EQ(closeRequested(), 1);
+    flushKeys();
+    flushMouse();
 }

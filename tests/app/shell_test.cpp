@@ -16,6 +16,7 @@
 #include "ui/messages.h"
 #include "ui/popup.h"
 #include "ui/scene_handler.h"
+#include "ui/sound_handler.h"
 
 namespace {
 
@@ -150,9 +151,18 @@ TEST_F(ShellFrame, ResetKeyIsADebugKey) {
     puRemoveSameItem.isUnlocked = 0;
 }
 
-TEST_F(ShellFrame, FrameCounterStartsSoundWorkAfterThirtyFrames) {
-    for (int i = 0; i < 31; ++i) frame();
+// The sound handler's frame work (among it clearing the marks of effects started this frame)
+// begins with frame 31.
+TEST_F(ShellFrame, SoundWorkBeginsWithFrame31) {
+    g_scene = SCENE_ROADMAP;
+    for (int i = 1; i <= 30; ++i) {
+        soundHandler.soundplaying[SOUND_MATCH] = 1;
+        frame();
+        ASSERT_EQ(soundHandler.soundplaying[SOUND_MATCH], 1) << "frame " << i;
+    }
+    frame();
     EXPECT_EQ(g_frame, 31);
+    EXPECT_EQ(soundHandler.soundplaying[SOUND_MATCH], 0);
 }
 
 TEST_F(ShellFrame, PointerIsDrawnOnTopExceptInIntroAndLoadScreen) {

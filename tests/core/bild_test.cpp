@@ -3,6 +3,7 @@
 #include "core/bild.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -19,7 +20,9 @@ const Rgba BLACK{0, 0, 0, 255};
 class Bild : public HeadlessDisplay {
 protected:
     static std::string tracePath() {
-        return (std::filesystem::temp_directory_path() / "pendrel_core_bild_trace.txt").string();
+        return (std::filesystem::temp_directory_path() /
+                ("pendrel_core_bild_trace_" + std::to_string(getpid()) + ".txt"))
+            .string();
     }
 
     static void SetUpTestSuite() {

@@ -2,6 +2,7 @@
 #include "core/layer.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -57,7 +58,8 @@ TEST(Layer2D, EmptyAndNegativeSizesHoldNoCells) {
 }
 
 TEST(Layer2D, OutOfRangeAccessIsTraced) {
-    const auto path = std::filesystem::temp_directory_path() / "pendrel_core_layer_trace.txt";
+    const auto path =
+        std::filesystem::temp_directory_path() / ("pendrel_core_layer_trace_" + std::to_string(getpid()) + ".txt");
     PlatformConfig config;
     config.headless = true;
     config.traceFile = path.string();

@@ -2,10 +2,12 @@
 // single-instance guard, the version boxes and bad scripts.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "e2e/game_process.h"
@@ -76,11 +78,32 @@ TEST_F(GameRun, SameSeedAndScriptGiveIdenticalScreenshots) {
     EXPECT_EQ(first, fileBytes(game.scratch("b.png")));
 }
 
+// True once process `pid` holds a lock on `file`, as /proc/locks lists it; waits up to a minute.
+bool waitForLock(pid_t pid, const std::filesystem::path& file) {
+    for (int wait = 0; wait < 3000; ++wait) {
+        struct stat info {};
+        if (::stat(file.c_str(), &info) == 0) {
+            const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+            std::ifstream locks("/proc/locks");
+            for (std::string line; std::getline(locks, line);) {
+                std::istringstream words(line);
+                std::string number, kind, mode, access;
+                long owner = 0;
+                words >> number >> kind >> mode >> access >> owner;
+                if (kind == "FLOCK" && owner == pid && (line + " ").find(inode) != std::string::npos) return true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
 TEST_F(GameRun, SecondCopyExitsAtOnceWhileOneRuns) {
     pid_t first = game.start({"--headless", "--no-pixels", "--frames", "100000000"});
-    for (int wait = 0; wait < 200 && !std::filesystem::exists(game.lockFile()); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    if (!waitForLock(first, game.lockFile())) {
+        game.stop(first);
+        FAIL() << "the first copy never held its lock";
+    }
     std::string dumpFile = game.scratch("second.json").string();
     GameResult second = game.run({"--headless", "--no-pixels", "--frames", "5", "--dump", dumpFile});
     game.stop(first);

@@ -98,6 +98,28 @@ TEST_F(FontTest, CorruptFilesRaiseTheLoadException) {
     EXPECT_THROW(TBitmapFont().Load(writeFont({}, badCode), 2), TBitmapFontLoadException);
 }
 
+// Codes run 0..65535: the last code of the table loads, one past it and below zero are damage;
+// 255 still fits the small table, 256 grows it.
+TEST_F(FontTest, CharacterCodesAreAcceptedUpToTheLastOfTheTable) {
+    font.Load(writeFont({{255, "FACE", solidGlyph(4, 4, WHITE), 0, 0, 4, 4, 5}}), 2);
+    ASSERT_EQ(font.FontLoaded(), 1);
+    EXPECT_EQ(font.PrivateData.Face.size(), 256u);
+    TBitmapFont grown;
+    grown.Load(writeFont({{256, "FACE", solidGlyph(4, 4, WHITE), 0, 0, 4, 4, 5}}), 2);
+    EXPECT_EQ(grown.PrivateData.Face.size(), 65536u);
+    TBitmapFont last;
+    last.Load(writeFont({{65535, "FACE", solidGlyph(4, 4, WHITE), 0, 0, 4, 4, 6}}), 2);
+    ASSERT_EQ(last.FontLoaded(), 1);
+    EXPECT_EQ(last.GetTxtWidth(u"\uFFFF"), 4);
+    for (int code : {65536, -1}) {
+        TBitmapFont past;
+        EXPECT_THROW(past.Load(writeFont({{code, "FACE", solidGlyph(4, 4, WHITE), 0, 0, 4, 4, 5}}), 2),
+                     TBitmapFontLoadException)
+            << code;
+        EXPECT_EQ(past.FontLoaded(), 0) << code;
+    }
+}
+
 TEST_F(FontTest, ProgressIsReportedWhenItsWholePartChanges) {
     std::vector<float> reports;
     font.SetProgressFunction([&](float percent) { reports.push_back(percent); });

@@ -189,7 +189,8 @@ TEST_F(MeteorTest, RainBombsThreeTargetsAfterTheirMeteorsLanded) {
     EXPECT_EQ(countType(vexaTSceneMatch3::_ITEM_XSTEIN), 3);
     EXPECT_EQ(countType(vexaTSceneMatch3::_ITEM_XDOOR), 3);
 
-    EXPECT_EQ(meteor.isHit + meteor.isRaining + meteor.raincounter + meteor.donecount + meteor.runtime, 0);
+    for (int field : {meteor.isHit, meteor.isRaining, meteor.raincounter, meteor.donecount, meteor.runtime})
+        EXPECT_EQ(field, 0);
     EXPECT_EQ(meteor.impact, (std::array<int, 3>{}));
     EXPECT_EQ(meteor.gfxid, (std::array<int, 3>{}));
     EXPECT_EQ(g_powerUpBusy, 0);

@@ -55,7 +55,11 @@ TEST_F(ConfigTest, ShortFilesReadTheMissingLinesAsZero) {
     EXPECT_EQ(settings.soundlaut, 0);
     EXPECT_EQ(g_currentPlayer, 0);
     load("");
-    EXPECT_EQ(settings.fullscreen + settings.musiklautsoll + settings.musiklaut + g_currentPlayer, 0);
+    EXPECT_EQ(settings.fullscreen, 0);
+    EXPECT_EQ(settings.musiklautsoll, 0);
+    EXPECT_EQ(settings.musiklaut, 0);
+    EXPECT_EQ(settings.soundlaut, 0);
+    EXPECT_EQ(g_currentPlayer, 0);
 }
 
 TEST_F(ConfigTest, OutOfRangeVolumesAreClampedAndUnknownProfilesMeanNone) {
@@ -63,6 +67,17 @@ TEST_F(ConfigTest, OutOfRangeVolumesAreClampedAndUnknownProfilesMeanNone) {
     EXPECT_EQ(settings.musiklautsoll, 280);
     EXPECT_EQ(settings.soundlaut, 0);
     EXPECT_EQ(g_currentPlayer, -1);
+    load("1\r\n280\r\n281\r\n0\r\n0\r\n");
+    EXPECT_EQ(settings.musiklautsoll, 280);
+    EXPECT_EQ(settings.soundlaut, 280);
+}
+
+// Slots 0..8 exist; a file naming slot 9 would send play to a slot past the roster.
+TEST_F(ConfigTest, TheProfileSlotIsKeptUpToTheLastSlotAndNoFurther) {
+    for (auto [line, slot] : {std::pair{"8", 8}, {"9", -1}, {"-1", -1}, {"-2", -1}, {"0", 0}}) {
+        load(std::string("1\r\n140\r\n210\r\n") + line + "\r\n0\r\n");
+        EXPECT_EQ(g_currentPlayer, slot) << "slot line " << line;
+    }
 }
 
 TEST_F(ConfigTest, AMissingFileChangesNothing) {
@@ -83,7 +98,9 @@ TEST_F(ConfigTest, ResetThenSaveWritesTheFirstStartFile) {
     mousePointer._useGFXPointer = 0;
     settings.Reset();
     EXPECT_EQ(mousePointer._useGFXPointer, 1);
-    EXPECT_EQ(settings.sprache + settings.musiklaut + settings.soundlautsoll, 2 + 33 + 9);
+    EXPECT_EQ(settings.sprache, 2) << "Reset keeps what it does not set";
+    EXPECT_EQ(settings.musiklaut, 33);
+    EXPECT_EQ(settings.soundlautsoll, 9);
     ASSERT_EQ(settings.SaveToDisk(), 0);
     EXPECT_EQ(saved(), "1\r\n140\r\n210\r\n-1\r\n2\r\n33\r\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "settings.txt.tmp"));
@@ -101,7 +118,9 @@ TEST_F(ConfigTest, AFailedSaveKeepsTheOldFile) {
 
 TEST(ConfigAtStart, TheGameStartsWithTheFirstStartSettings) {
     TConfig fresh;
-    EXPECT_EQ(fresh.fullscreen + fresh.musiklautsoll + fresh.soundlaut, 0);
+    EXPECT_EQ(fresh.fullscreen, 0);
+    EXPECT_EQ(fresh.musiklautsoll, 0);
+    EXPECT_EQ(fresh.soundlaut, 0);
     TConfig start = startingConfig();
     EXPECT_EQ(start.fullscreen, 1);
     EXPECT_EQ(start.musiklautsoll, 140);

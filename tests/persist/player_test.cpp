@@ -131,6 +131,47 @@ TEST_F(PlayerTest, ImpossibleNameLengthIsAFailedLoad) {
     }
 }
 
+// Stored names hold up to 255 characters: a name of exactly that length is a good profile, one
+// character more marks a damaged file; a longer name is written cut to the limit.
+TEST_F(PlayerTest, NameLengthIsExactUpToTheLimit) {
+    p.Erase();
+    p.Name = String(255, u'n');
+    ASSERT_EQ(p.SaveToDisk(), 0);
+    const std::string longest = fileBytes("players1.ppp");
+    EXPECT_EQ(intAt(longest, 1859), 255);
+    TSpieler loaded;
+    loaded.SetURL(u"players1.ppp");
+    ASSERT_EQ(loaded.LoadFromDisk(), 0) << "exactly the limit is no damage";
+    EXPECT_EQ(loaded.Name, String(255, u'n'));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "players1.ppp.bad"));
+
+    std::string oneMore = longest + "n";
+    oneMore[7432] = char(256 & 0xff);
+    oneMore[7433] = char(256 >> 8);
+    dir.write("players1.ppp", oneMore);
+    EXPECT_EQ(loaded.LoadFromDisk(), -1);
+    EXPECT_EQ(fileBytes("players1.ppp.bad"), oneMore);
+
+    p.Name = String(256, u'm');
+    ASSERT_EQ(p.SaveToDisk(), 0);
+    EXPECT_EQ(intAt(fileBytes("players1.ppp"), 1859), 255);
+    EXPECT_EQ(fileBytes("players1.ppp").size(), 7436u + 255u);
+}
+
+// A save that cannot be completed reports it, keeps the old profile and is not counted as saved.
+TEST_F(PlayerTest, AFailedSaveKeepsTheOldProfileAndSaysSo) {
+    p.Erase();
+    p.Name = u"Old";
+    ASSERT_EQ(p.SaveToDisk(), 0);
+    const std::string old = fileBytes("players1.ppp");
+    p.Name = u"New";
+    p.isAlreadySaved = 0;
+    std::filesystem::create_directories(dir.path() / "players1.ppp.tmp");
+    EXPECT_EQ(p.SaveToDisk(), -1);
+    EXPECT_EQ(p.isAlreadySaved, 0);
+    EXPECT_EQ(fileBytes("players1.ppp"), old);
+}
+
 TEST_F(PlayerTest, MissingFileLoadsNothing) {
     EXPECT_EQ(p.LoadFromDisk(), -1);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "players1.ppp.bad"));

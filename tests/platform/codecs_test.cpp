@@ -1,5 +1,7 @@
 // Picture files: PNG round trips, JPEG decoding and masking, BMP, TGA and ICO readers,
 // pictures embedded in a stream, and damaged input that must load as none.
+#include <tuple>
+
 #include "platform/headless_fixture.h"
 
 using headless::fromHex;
@@ -150,6 +152,20 @@ TEST_F(Codecs, BmpAndTgaReadersHandleBothDepthsAndOrientations) {
     for (uint8_t v : {255, 0, 0, 255, 255, 255, 255, 255, 0, 0, 255, 255, 0, 255, 0, 128}) tga.push_back(v);
     expectFourColours(loadPixmap(writeBytes(folder / "p.tga", tga)));
     EXPECT_EQ(loadPixmap(writeBytes(folder / "short.tga", std::vector<uint8_t>(tga.begin(), tga.end() - 1))), nullptr);
+}
+
+// Sides up to 16384 pixels are read; one more on either side and the picture loads as none.
+TEST_F(Codecs, PicturesAreReadUpToTheLargestSideAndNoLarger) {
+    for (auto [width, height, loads] :
+         {std::tuple{16384, 1, true}, {1, 16384, true}, {16385, 1, false}, {1, 16385, false}}) {
+        const std::string name = "side" + std::to_string(width) + "x" + std::to_string(height) + ".png";
+        ASSERT_TRUE(savePixmapPng(solidPixmap(width, height, Rgba{9, 8, 7, 255}), (folder / name).string()));
+        PixmapPtr loaded = loadPixmap(file(name));
+        EXPECT_EQ(loaded != nullptr, loads) << name;
+        if (loaded) {
+            EXPECT_EQ(loaded->at(width - 1, height - 1), (Rgba{9, 8, 7, 255})) << name;
+        }
+    }
 }
 
 TEST_F(Codecs, IconsGiveTheirFirstPicture) {

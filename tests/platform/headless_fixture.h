@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -61,10 +62,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openDisplay(1024, 768, 0, 60, 0));
         cls();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path() /
-                 ("pendrel_platform_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::create_directories(folder);
+        std::string pattern = (std::filesystem::temp_directory_path() / "pendrel-display-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
     }
 
     void TearDown() override { std::filesystem::remove_all(folder); }

@@ -49,14 +49,37 @@ TEST_F(Clock, InvalidTimersAreNone) {
     EXPECT_EQ(timerTicks(nullptr), 0);
 }
 
-TEST_F(Clock, RealTimerPacesTheLoop) {
-    initClock(false);
+// Started mid-period, the loop is paced to the timer's ticks: each wait ends on the next tick.
+TEST_F(Clock, TimerPacesTheLoopFromAnyStart) {
+    initClock(true);
+    advanceVirtualClock(7);
     Timer timer = createTimer(100);
     const int start = millisecs();
-    int ticks = 0;
-    for (int i = 0; i < 3; ++i) ticks += waitTimer(timer);
-    const int elapsed = millisecs() - start;
-    EXPECT_GE(ticks, 3);
-    EXPECT_GE(elapsed, 19);
-    EXPECT_LT(elapsed, 500);
+    advanceVirtualClock(3);
+    for (int tick = 1; tick <= 3; ++tick) {
+        EXPECT_EQ(waitTimer(timer), 1) << tick;
+        EXPECT_EQ(millisecs(), start + 10 * tick) << tick;
+    }
+}
+
+// The millisecond counter wraps at 2^32; a timer counts its ticks across the wrap.
+TEST_F(Clock, TimerCountsAcrossTheWrapOfTheMillisecondCounter) {
+    initClock(true);
+    advanceVirtualClock(2147483647);
+    advanceVirtualClock(2147483647 - 1000000 - 20);  // 2^32 - 22 ms after the start
+    Timer timer = createTimer(40);
+    EXPECT_EQ(waitTimer(timer), 1);
+    EXPECT_EQ(waitTimer(timer), 1);
+    EXPECT_EQ(timerTicks(timer), 2) << "across the wrap";
+    EXPECT_LT(uint32_t(millisecs()), 100u) << "the counter has wrapped";
+}
+
+// On the real clock a wait returns once the next tick has come; how long that took is not
+// checked, as a loaded machine may take any time.
+TEST_F(Clock, RealTimerWaitsForItsNextTick) {
+    initClock(false);
+    Timer timer = createTimer(200);
+    const int before = timerTicks(timer);
+    EXPECT_GE(waitTimer(timer), 1);
+    EXPECT_GT(timerTicks(timer), before);
 }

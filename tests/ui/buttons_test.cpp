@@ -142,9 +142,23 @@ TEST_F(ButtonsTest, TooltipNearTheBottomRightStaysOnScreen) {
 }
 
 // Both fonts in several alignments, a multi-line text, a tooltip and a text button idle,
-// under the pointer and in an inactive layer, written to <build>/review/text_screen.png.
+// under the pointer and in an inactive layer, written to <build>/review/text_screen.png. Each
+// text stands where its alignment puts it; the buttons under the pointer and in the inactive
+// layer look unlike an idle one.
 TEST_F(ButtonsTest, ReviewScreenOfTextsAndButtons) {
-    drawImage(headless::solidImage(1024, 768, {60, 80, 110, 255}), 0, 0, 0);
+    const Rgba backgroundColour{60, 80, 110, 255};
+    Image background = headless::solidImage(1024, 768, backgroundColour);
+    auto drawButtons = [&](float pointerX, int lastLayer) {
+        pointTo(pointerX, 520);
+        textButton(300, 520, GLASS, 1, u"Idle");
+        textButton(540, 520, GLASS, 1, u"Hover");
+        textButton(780, 520, GLASS, lastLayer, u"Inactive");
+    };
+    drawImage(background, 0, 0, 0);
+    drawButtons(-100, 1);
+    const Pixmap plainButtons = grabBackBuffer();
+    cls();
+    drawImage(background, 0, 0, 0);
     fontHeader.DrawText(u"Header left", 40, 30, 1, 0);
     fontHeader.DrawText(u"Header centred", 512, 30, 1, 1);
     fontHeader.DrawText(u"Header right", 984, 30, 1, 2);
@@ -153,11 +167,42 @@ TEST_F(ButtonsTest, ReviewScreenOfTextsAndButtons) {
     fontText.DrawText(u"Text right!", 984, 100, 1, 2);
     drawCentredLines(u"A centred text%nover three lines,%neach centred on its own", fontText, 512, 160);
     drawTooltip(u"A tooltip of one line", 80, 300);
-    textButton(300, 520, GLASS, 1, u"Idle");
-    pointTo(540, 520);
-    textButton(540, 520, GLASS, 1, u"Hover");
-    textButton(780, 520, GLASS, 2, u"Inactive");
+    drawButtons(540, 2);
     saveForReview("text_screen.png");
+    const Pixmap screen = grabBackBuffer();
+
+    for (auto [top, bottom] : {std::pair{25, 75}, {95, 125}}) {
+        SCOPED_TRACE(top);
+        const Box left = drawnExtent(screen, Box{0, top, 340, bottom}, backgroundColour);
+        EXPECT_GE(left.left, 36);
+        EXPECT_LE(left.left, 48) << "left-aligned text starts at its x";
+        const Box centred = drawnExtent(screen, Box{340, top, 690, bottom}, backgroundColour);
+        EXPECT_NEAR((centred.left + centred.right) / 2.0, 512, 5) << "centred text is centred on its x";
+        EXPECT_GT(centred.right - centred.left, 150);
+        const Box right = drawnExtent(screen, Box{690, top, 1024, bottom}, backgroundColour);
+        EXPECT_GE(right.right, 978);
+        EXPECT_LE(right.right, 992) << "right-aligned text ends at its x";
+    }
+    // Three lines 18 pixels apart from y 161, and nothing below them.
+    std::vector<Box> lines;
+    for (int top = 161; top < 215; top += 18)
+        lines.push_back(drawnExtent(screen, Box{0, top, 1024, top + 18}, backgroundColour));
+    for (size_t line = 0; line < 3; ++line) {
+        EXPECT_NEAR((lines[line].left + lines[line].right) / 2.0, 512, 5) << "line " << line + 1;
+        EXPECT_GT(lines[line].right - lines[line].left, 80) << "line " << line + 1;
+    }
+    EXPECT_EQ(drawnIn(screen, Box{0, 215, 1024, 290}, backgroundColour), 0) << "three lines only";
+    EXPECT_GT(lines[2].right - lines[2].left, lines[0].right - lines[0].left);
+
+    const Box tooltip = drawnExtent(screen, Box{0, 260, 1024, 360}, backgroundColour);
+    EXPECT_GT(tooltip.right - tooltip.left, 150) << "the tooltip's frame holds its text";
+    EXPECT_GT(drawnIn(screen, Box{0, 0, 1024, 768}, backgroundColour), 0);
+
+    auto around = [](int x) { return Box{x - 85, 495, x + 85, 545}; };
+    EXPECT_EQ(changedIn(plainButtons, screen, around(300)), 0) << "the idle button";
+    EXPECT_GT(changedIn(plainButtons, screen, around(540)), 200) << "the button under the pointer";
+    EXPECT_GT(changedIn(plainButtons, screen, around(780)), 200) << "the inactive button";
+    for (int x : {300, 540, 780}) EXPECT_GT(drawnIn(screen, around(x), backgroundColour), 2000) << x;
 }
 
 }  // namespace

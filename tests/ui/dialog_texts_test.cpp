@@ -31,8 +31,9 @@ protected:
         g_currentPlayer = 2;
     }
 
-    // The dialog fully open over a plain background, then one more frame drawn and saved.
-    void shoot(int id, const std::string& file, float pointerX = -100, float pointerY = -100) {
+    // The dialog fully open over a plain background, then one more frame drawn, saved and its
+    // frame checked.
+    void expectCentredDialog(int id, const std::string& file, float pointerX = -100, float pointerY = -100) {
         openFully(id);
         cls();
         drawImage(background, 0, 0, 0);
@@ -40,6 +41,12 @@ protected:
         popupHandler.ingameScreenMainmenu_show();
         saveForReview(file);
         pointTo(-100, -100);
+        // The dialog's frame stands centred across the screen, over the darkened background.
+        const Pixmap screen = grabBackBuffer();
+        const Box frame = drawnExtent(screen, Box{0, 0, 1024, 768}, screen.at(2, 2));
+        EXPECT_NEAR((frame.left + frame.right) / 2.0, 512, 3) << file;
+        EXPECT_GT(frame.right - frame.left, 300) << file;
+        EXPECT_GT(frame.bottom - frame.top, 200) << file;
     }
 
     Image background = headless::solidImage(1024, 768, {70, 110, 90, 255});
@@ -115,16 +122,16 @@ TEST_F(DialogTextsTest, ReviewScreensOfTheFrontDoorDialogsInBothEditions) {
         players[2].isHelp = 1;
         players[2].isResume = 1;
         std::string suffix = std::string("_") + edition + ".png";
-        shoot(POPUP_OPTIONS, "options" + suffix, 302, 434);
-        shoot(POPUP_CREDITS, "credits" + suffix);
-        shoot(POPUP_CHAMP, "champions" + suffix);
-        shoot(POPUP_RESUME, "resume" + suffix, 617, 484);
-        shoot(POPUP_NEWGAME, "newgame" + suffix);
-        shoot(POPUP_MANAGER, "manager" + suffix, 400, 260);
-        shoot(POPUP_DELETEPLAYER, "delete_player" + suffix);
+        expectCentredDialog(POPUP_OPTIONS, "options" + suffix, 302, 434);
+        expectCentredDialog(POPUP_CREDITS, "credits" + suffix);
+        expectCentredDialog(POPUP_CHAMP, "champions" + suffix);
+        expectCentredDialog(POPUP_RESUME, "resume" + suffix, 617, 484);
+        expectCentredDialog(POPUP_NEWGAME, "newgame" + suffix);
+        expectCentredDialog(POPUP_MANAGER, "manager" + suffix, 400, 260);
+        expectCentredDialog(POPUP_DELETEPLAYER, "delete_player" + suffix);
         players[3].Name = u"Wendelgardis";
         g_currentPlayer = 3;
-        shoot(POPUP_NEWPLAYER, "name_entry" + suffix);
+        expectCentredDialog(POPUP_NEWPLAYER, "name_entry" + suffix);
         resetPlayers();
         g_currentPlayer = -1;
     }

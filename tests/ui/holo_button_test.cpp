@@ -102,21 +102,37 @@ TEST_F(HoloButtonTest, ClickIsConsumedAndInertWhileADialogOpens) {
 }
 
 // The main menu's row of holo buttons, one under the pointer, and one dimmed in another
-// layer, written to <build>/review/holo_buttons.png.
+// layer, written to <build>/review/holo_buttons.png. Each button shows within its place and
+// nowhere else; the one under the pointer and the dimmed one look unlike their plain selves.
 TEST_F(HoloButtonTest, ReviewScreenOfTheHoloRow) {
-    Image background = headless::solidImage(1024, 768, {60, 80, 110, 255});
-    std::array<THoloButton, 4> row;
+    const Rgba backgroundColour{60, 80, 110, 255};
+    Image background = headless::solidImage(1024, 768, backgroundColour);
     const float xs[] = {905, 115, 355, 665};
     const char16_t* keys[] = {u"startgame", u"player", u"champions", u"options"};
-    for (size_t i = 0; i < row.size(); ++i) row[i].setup(xs[i], 666, i == 3 ? 2 : 1, languageFile.getValue(keys[i]));
-    row[0].wobbelstart = 21;
-    pointTo(355, 666);
-    for (int frame = 1; frame <= 9; ++frame) {
-        cls();
-        drawImage(background, 0, 0, 0);
-        for (THoloButton& button : row) button.Tick(0);
-    }
+    auto drawRow = [&](float pointerX, int dimmedLayer) {
+        std::array<THoloButton, 4> row;
+        for (size_t i = 0; i < row.size(); ++i)
+            row[i].setup(xs[i], 666, i == 3 ? dimmedLayer : 1, languageFile.getValue(keys[i]));
+        for (THoloButton& button : row) button.wobbelstart = 1000;  // still emblems, not chance ones
+        row[0].wobbelstart = 21;
+        pointTo(pointerX, 666);
+        for (int frame = 1; frame <= 9; ++frame) {
+            cls();
+            drawImage(background, 0, 0, 0);
+            for (THoloButton& button : row) button.Tick(0);
+        }
+        return grabBackBuffer();
+    };
+    const Pixmap plain = drawRow(-100, 1);
+    const Pixmap shown = drawRow(355, 2);
     saveForReview("holo_buttons.png");
+    auto around = [](float x) { return Box{int(x) - 85, 625, int(x) + 85, 768}; };
+    for (float x : xs) EXPECT_GT(drawnIn(shown, around(x), backgroundColour), 800) << "button at " << x;
+    EXPECT_EQ(drawnIn(shown, Box{0, 0, 1024, 620}, backgroundColour), 0) << "nothing above the row";
+    EXPECT_EQ(drawnIn(shown, Box{200, 625, 270, 768}, backgroundColour), 0) << "nothing between two buttons";
+    EXPECT_GT(changedIn(plain, shown, around(355)), 200) << "the button under the pointer";
+    EXPECT_GT(changedIn(plain, shown, around(665)), 200) << "the dimmed button";
+    EXPECT_EQ(changedIn(plain, shown, around(115)), 0) << "a plain button stays as it is";
 }
 
 }  // namespace

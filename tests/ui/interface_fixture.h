@@ -3,6 +3,8 @@
 // scene leaves once it has faded in: no dialog, input layer 1, running, 40 frames per second.
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -80,7 +82,46 @@ protected:
         EXPECT_TRUE(savePixmapPng(grabBackBuffer(), file.string()));
     }
 
+    // A box of the screen, left and top inclusive, right and bottom exclusive.
+    struct Box {
+        int left, top, right, bottom;
+    };
+
+    // Pixels in the box that differ from `background` by more than 8 in any channel: what was
+    // drawn there.
+    static int drawnIn(const Pixmap& screen, Box box, Rgba background) {
+        int drawn = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x) drawn += !near(screen.at(x, y), background);
+        return drawn;
+    }
+
+    // Pixels in the box that differ between two screens by more than 8 in any channel.
+    static int changedIn(const Pixmap& a, const Pixmap& b, Box box) {
+        int changed = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x) changed += !near(a.at(x, y), b.at(x, y));
+        return changed;
+    }
+
+    // The smallest box holding every pixel of `area` that differs from `background` (right and
+    // bottom exclusive); an empty box at the area's top left when nothing is drawn there.
+    static Box drawnExtent(const Pixmap& screen, Box area, Rgba background) {
+        Box extent{area.right, area.bottom, area.left, area.top};
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) {
+                if (near(screen.at(x, y), background)) continue;
+                extent = {std::min(extent.left, x), std::min(extent.top, y), std::max(extent.right, x + 1),
+                          std::max(extent.bottom, y + 1)};
+            }
+        return extent.right <= extent.left ? Box{area.left, area.top, area.left, area.top} : extent;
+    }
+
 private:
+    static bool near(const Rgba& a, const Rgba& b) {
+        return std::abs(a.r - b.r) <= 8 && std::abs(a.g - b.g) <= 8 && std::abs(a.b - b.b) <= 8;
+    }
+
     static vexaTLanguageFile& savedTexts() {
         static vexaTLanguageFile texts;
         return texts;

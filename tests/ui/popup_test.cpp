@@ -289,28 +289,62 @@ TEST_F(PopupTest, DialogTextsFitTheirButtonsAndFrame) {
         EXPECT_LT(float(fontHeader.GetTxtWidth(languageFile.getValue(key))), frameRoom) << toUtf8(key);
 }
 
-// A plain background, then the dialog fully open with the pointer on one of its buttons.
+// A plain background, then the dialog fully open with the pointer on one of its buttons. Each
+// frame is centred on the screen; titles, lines and buttons are drawn on it, and the button
+// under the pointer looks unlike itself without the pointer.
 TEST_F(PopupTest, ReviewScreensOfTheDialogsAndThePauseBox) {
     Image background = headless::solidImage(1024, 768, {70, 110, 90, 255});
     g_inputLayer = 2;
-    openFully(POPUP_INGAME);
+    auto shoot = [&](int id, float pointerX, float pointerY) {
+        if (id != 0) openFully(id);
+        cls();
+        drawImage(background, 0, 0, 0);
+        pointTo(pointerX, pointerY);
+        if (id != 0)
+            popupHandler.ingameScreenMainmenu_show();
+        else
+            drawPauseBox();
+        return grabBackBuffer();
+    };
+    // The frame alone, without title or contents.
     cls();
     drawImage(background, 0, 0, 0);
-    pointTo(607, 454);
-    popupHandler.ingameScreenMainmenu_show();
+    popupHandler.box(POPUP_SIZE_SMALL, u"", 0);
+    const Pixmap empty = grabBackBuffer();
+    const Rgba outside = empty.at(5, 5);
+    const Box frame = drawnExtent(empty, Box{0, 0, 1024, 768}, outside);
+    EXPECT_NEAR((frame.left + frame.right) / 2.0, 512, 3);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2.0, 384, 3);
+    EXPECT_GT(frame.right - frame.left, 400);
+    const Box title{frame.left + 20, frame.top + 10, frame.right - 20, frame.top + 60};
+
+    const Pixmap menu = shoot(POPUP_INGAME, 607, 454);
     saveForReview("ingame_menu.png");
+    const Pixmap menuWithoutPointer = shoot(POPUP_INGAME, -100, -100);
+    EXPECT_GT(changedIn(empty, menu, title), 100) << "the menu's title";
+    const Box help{337, 343, 497, 379}, options{527, 343, 687, 379}, leave{337, 423, 497, 459},
+        resume{527, 423, 687, 459};
+    for (const Box& button : {help, options, leave, resume}) EXPECT_GT(changedIn(empty, menu, button), 1000);
+    EXPECT_GT(changedIn(menuWithoutPointer, menu, resume), 100) << "the button under the pointer";
+    for (const Box& button : {help, options, leave}) EXPECT_EQ(changedIn(menuWithoutPointer, menu, button), 0);
 
-    openFully(POPUP_QUIT);
-    cls();
-    drawImage(background, 0, 0, 0);
-    pointTo(617, 484);
-    popupHandler.ingameScreenMainmenu_show();
+    const Pixmap quit = shoot(POPUP_QUIT, 617, 484);
     saveForReview("quit_question.png");
+    const Pixmap quitWithoutPointer = shoot(POPUP_QUIT, -100, -100);
+    EXPECT_GT(changedIn(empty, quit, title), 100) << "the question's title";
+    EXPECT_GT(changedIn(empty, quit, Box{frame.left + 20, frame.top + 70, frame.right - 20, frame.top + 150}), 300)
+        << "its two lines";
+    const Box back{327, 466, 487, 502}, ok{537, 466, 697, 502};
+    EXPECT_GT(changedIn(empty, quit, back), 1000);
+    EXPECT_GT(changedIn(quitWithoutPointer, quit, ok), 100) << "the button under the pointer";
+    EXPECT_EQ(changedIn(quitWithoutPointer, quit, back), 0);
 
-    cls();
-    drawImage(background, 0, 0, 0);
-    drawPauseBox();
+    const Pixmap paused = shoot(0, -100, -100);
     saveForReview("pause_box.png");
+    EXPECT_GT(changedIn(empty, paused, title), 100) << "the pause box's title";
+    EXPECT_GT(changedIn(empty, paused, Box{frame.left + 20, 330, frame.right - 20, 370}), 200) << "click to continue";
+    EXPECT_EQ(changedIn(empty, paused, Box{frame.left + 20, 400, frame.right - 20, frame.bottom - 20}), 0)
+        << "nothing else";
 }
 
 }  // namespace
