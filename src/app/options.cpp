@@ -48,6 +48,8 @@ const std::vector<OptionRow>& optionTable() {
          [](GameOptions& o, const std::string&) { o.autoplay = true; }},
         {"--help", nullptr, "print this list and exit",
          [](GameOptions& o, const std::string&) { o.help = true; }},
+        {"--version", nullptr, "print the name and version and exit",
+         [](GameOptions& o, const std::string&) { o.version = true; }},
     };
     return table;
 }
@@ -82,5 +84,7 @@ std::string optionsHelp() {
         left.resize(std::max<size_t>(left.size() + 2, 18), ' ');
         text += left + row.help + "\n";
     }
-    return text;
+    return text +
+           "Environment:\n  PENDREL_DATA    the game's data folder; without it ../share/pendrel beside the program's\n"
+           "                  folder, then data/ in the working folder\n";
 }

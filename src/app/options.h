@@ -19,6 +19,7 @@ struct GameOptions {
     int level = 0;                 // start in this match-3 level; 0 = the normal start
     bool autoplay = false;         // the built-in player plays through the mouse
     bool help = false;
+    bool version = false;  // print the name and version and exit
 };
 
 // Reads the arguments (without the program name). Unknown arguments are ignored, as are

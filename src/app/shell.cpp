@@ -6,6 +6,7 @@
 
 #include "app/autoplay.h"
 #include "app/campaign_player.h"
+#include "app/data_folder.h"
 #include "app/harness.h"
 #include "app/level_start.h"
 #include "app/os_integration.h"
@@ -29,7 +30,7 @@
 namespace {
 
 const String WINDOW_TITLE = u"Pendrel 1.0";
-const String ICON_FILE = u"icon32.ico";
+const String ICON_FILE = u"data/icon32.ico";
 
 // Also hands the options dialog the full-screen toggle, which lives with the display here.
 void createGlobals() {
@@ -337,6 +338,10 @@ int runGame(const std::vector<std::string>& args) {
         std::fputs(optionsHelp().c_str(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::puts("Pendrel " PENDREL_VERSION);
+        return 0;
+    }
     std::optional<ScriptPlayer> script;
     if (!options.scriptFile.empty()) {
         std::string error;
@@ -348,6 +353,11 @@ int runGame(const std::vector<std::string>& args) {
     }
     initPlatform({options.headless, options.noPixels, options.traceFile});
     setWindowTitle(WINDOW_TITLE);
+    if (const std::optional<std::string> missing = locateDataFolder()) {
+        notify(toString16(*missing), 1);
+        shutdownPlatform();
+        return 1;
+    }
     seedRandom(options.seed.value_or(millisecs()));
     singleInstanceGuard(u"Pendrel");
     startUp(options);

@@ -67,10 +67,10 @@ std::string findIgnoringCase(const std::string& folder, const std::string& name)
     return best;
 }
 
-// Walks the path component by component, taking the on-disk spelling of each one
+// Walks `path` below `base` component by component, taking the on-disk spelling of each one
 // that exists only in another case; the rest is kept as written once a component is missing.
-std::string resolveIgnoringCase(const std::string& path) {
-    std::string resolved;
+std::string resolveIgnoringCase(const std::string& base, const std::string& path) {
+    std::string resolved = base;
     bool found = true;
     size_t begin = 0;
     while (begin <= path.size()) {
@@ -88,6 +88,16 @@ std::string resolveIgnoringCase(const std::string& path) {
         resolved = next;
     }
     return resolved;
+}
+
+// The folder the game's "data/..." names stand for; the working folder's data/ unless the
+// program names another one at start.
+std::string dataFolder = "data";
+
+// True when the first component of `path` is "data" in any case.
+bool inDataFolder(const std::string& path) {
+    const size_t end = std::min(path.find('/'), path.size());
+    return end == 4 && upper(toString16(path.substr(0, end))) == u"DATA";
 }
 
 Stream openFile(const String& file, const char* mode, bool read, bool write) {
@@ -129,11 +139,20 @@ String utf16(const std::vector<uint8_t>& bytes, bool bigEndian) {
 
 }  // namespace
 
+void setDataFolder(const std::string& folder) { dataFolder = folder; }
+
 std::string resolvePath(const String& file) {
     std::string path = toUtf8(file);
     std::replace(path.begin(), path.end(), '\\', '/');
-    if (path.empty() || path.front() == '/' || exists(path)) return path;
-    return resolveIgnoringCase(path);
+    if (path.empty() || path.front() == '/') return path;
+    std::string base;
+    if (inDataFolder(path)) {
+        base = dataFolder;
+        path = path.size() > 5 ? path.substr(5) : "";
+    }
+    const std::string joined = join(base, path);
+    if (exists(joined)) return joined;
+    return resolveIgnoringCase(base, path);
 }
 
 Stream readFile(const String& file) { return openFile(file, "rb", true, false); }

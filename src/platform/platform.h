@@ -211,9 +211,11 @@ double randFloat(double a, double b);
 
 // --- Files and streams ---
 
-// Real path of a game file name: both separators accepted, resolved case-insensitively
-// component by component when it does not exist as written.
+// Real path of a game file name: both separators accepted, "data/..." taken below the data
+// folder, resolved case-insensitively component by component when it does not exist as written.
 std::string resolvePath(const String& file);
+// The folder that "data/..." names stand for ("data", the working folder's, until set).
+void setDataFolder(const std::string& folder);
 
 // A stream read or write failed (the stream ended early or the disk refused the bytes).
 struct StreamError {

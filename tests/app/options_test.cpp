@@ -4,7 +4,7 @@
 #include "app/options.h"
 
 TEST(Options, HarnessOptionsAndUnknownArguments) {
-    GameOptions options = parseOptions({"--headless", "-x", "--frames", "90", "--seed", "7", "--script",
+    GameOptions options = parseOptions({"--headless", "-x", "--version", "--frames", "90", "--seed", "7", "--script",
                                         "s.txt", "--no-pixels", "--stats", "--dump", "d.json", "-v", "-v"});
     EXPECT_TRUE(options.headless);
     EXPECT_TRUE(options.noPixels);
@@ -14,6 +14,7 @@ TEST(Options, HarnessOptionsAndUnknownArguments) {
     EXPECT_EQ(options.scriptFile, "s.txt");
     EXPECT_EQ(options.dumpFile, "d.json");
     EXPECT_EQ(options.versionRequests, 2);
+    EXPECT_TRUE(options.version);
 }
 
 TEST(Options, BadNumbersAndMissingValuesAreIgnored) {
@@ -42,8 +43,8 @@ TEST(Options, LevelAndAutoplay) {
 
 TEST(Options, HelpListsEveryOption) {
     std::string help = optionsHelp();
-    for (const char* name : {"--headless", "--no-pixels", "--frames", "--seed", "--script", "--stats", "--trace",
-                             "--dump", "--level", "--autoplay", "--help"}) {
+    for (const char* name : {"-v", "--headless", "--no-pixels", "--frames", "--seed", "--script", "--stats", "--trace",
+                             "--dump", "--level", "--autoplay", "--help", "--version", "PENDREL_DATA"}) {
         EXPECT_NE(help.find(name), std::string::npos) << name;
     }
 }

@@ -8,28 +8,13 @@
 #include <csignal>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
 std::filesystem::path makeTempFolder(const char* prefix) {
     std::string pattern = (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
     return mkdtemp(pattern.data());
-}
-
-pid_t spawn(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-            const std::filesystem::path& runtime, const std::filesystem::path& errorFile) {
-    pid_t pid = fork();
-    if (pid != 0) return pid;
-    std::filesystem::current_path(workDir);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    setenv("XDG_DATA_HOME", (runtime / "data").c_str(), 1);
-    int errorOut = open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(errorOut, 2);
-    std::vector<char*> argv{const_cast<char*>(PENDREL_GAME_BINARY)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(PENDREL_GAME_BINARY, argv.data());
-    _exit(127);
 }
 
 int waitFor(pid_t pid) {
@@ -40,16 +25,35 @@ int waitFor(pid_t pid) {
 
 }  // namespace
 
-GameProcess::GameProcess() : runtime_(makeTempFolder("pendrel-run-")), scratch_(runtime_ / "scratch") {
+GameProcess::GameProcess(std::filesystem::path binary)
+    : binary_(std::move(binary)), runtime_(makeTempFolder("pendrel-run-")), scratch_(runtime_ / "scratch") {
     std::filesystem::create_directories(scratch_);
 }
 
 GameProcess::~GameProcess() { std::filesystem::remove_all(runtime_); }
 
+pid_t GameProcess::spawn(const std::vector<std::string>& args, const std::filesystem::path& workDir,
+                         const std::filesystem::path& errorFile) const {
+    pid_t pid = fork();
+    if (pid != 0) return pid;
+    std::filesystem::current_path(workDir);
+    setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
+    setenv("XDG_DATA_HOME", (runtime_ / "data").c_str(), 1);
+    unsetenv("PENDREL_DATA");
+    for (const auto& [name, value] : environment_) setenv(name.c_str(), value.c_str(), 1);
+    int errorOut = open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(errorOut, 2);
+    std::vector<char*> argv{const_cast<char*>(binary_.c_str())};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(binary_.c_str(), argv.data());
+    _exit(127);
+}
+
 GameResult GameProcess::run(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
     std::filesystem::path errorFile = runtime_ / "stderr.txt";
     GameResult result;
-    result.exitCode = waitFor(spawn(args, workDir, runtime_, errorFile));
+    result.exitCode = waitFor(spawn(args, workDir, errorFile));
     std::ifstream errors(errorFile);
     std::ostringstream text;
     text << errors.rdbuf();
@@ -58,7 +62,7 @@ GameResult GameProcess::run(const std::vector<std::string>& args, const std::fil
 }
 
 pid_t GameProcess::start(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
-    return spawn(args, workDir, runtime_, runtime_ / "stderr-background.txt");
+    return spawn(args, workDir, runtime_ / "stderr-background.txt");
 }
 
 void GameProcess::stop(pid_t pid) {

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,8 @@ struct GameResult {
 
 class GameProcess {
 public:
-    // A private runtime folder and scratch folder for this test.
-    GameProcess();
+    // A private runtime folder and scratch folder for this test; `binary` is the program to run.
+    explicit GameProcess(std::filesystem::path binary = PENDREL_GAME_BINARY);
     ~GameProcess();
 
     // Runs the game to its end; the working folder defaults to the build folder.
@@ -28,6 +29,9 @@ public:
     pid_t start(const std::vector<std::string>& args, const std::filesystem::path& workDir = PENDREL_BUILD_DIR);
     // Ends a process this test started and reaps it.
     void stop(pid_t pid);
+
+    // Sets an environment variable for the runs to come ($PENDREL_DATA is unset unless set here).
+    void setEnvironment(const std::string& name, const std::string& value) { environment_[name] = value; }
 
     // A file in this test's scratch folder.
     std::filesystem::path scratch(const std::string& name) const { return scratch_ / name; }
@@ -40,6 +44,11 @@ public:
     static nlohmann::json readDump(const std::filesystem::path& file);
 
 private:
+    pid_t spawn(const std::vector<std::string>& args, const std::filesystem::path& workDir,
+                const std::filesystem::path& errorFile) const;
+
+    std::filesystem::path binary_;
+    std::map<std::string, std::string> environment_;
     std::filesystem::path runtime_;
     std::filesystem::path scratch_;
 };

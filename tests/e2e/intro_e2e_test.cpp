@@ -128,8 +128,10 @@ TEST_F(GameRun, MalformedScriptLineStopsWithCodeTwo) {
 }
 
 TEST_F(GameRun, WithoutDataTheGameGoesStraightToTheLoadScreen) {
+    // An empty data folder: every file is missing, quietly. (Without any data folder the game
+    // names the folders it tried and ends with 1: install_e2e_test.cpp.)
     std::filesystem::path empty = game.scratch("empty");
-    std::filesystem::create_directories(empty);
+    std::filesystem::create_directories(empty / "data");
     std::string dumpFile = game.scratch("nodata.json").string();
     GameResult result = game.run({"--headless", "--frames", "20", "--dump", dumpFile}, empty);
     ASSERT_EQ(result.exitCode, 0) << result.errorOutput;

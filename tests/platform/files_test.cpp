@@ -117,6 +117,23 @@ TEST_F(Files, PathsResolveAcrossSeparatorsAndCase) {
     EXPECT_FALSE(writeFile(u"missing/a.txt"));
 }
 
+// An installed game's data folder lies elsewhere: "data/..." names resolve below it, in any
+// case, while other relative names stay in the working folder.
+TEST_F(Files, DataNamesResolveBelowTheDataFolderWhereverItIs) {
+    ASSERT_EQ(createDir(u"share/pendrel/ui", 1), 1);
+    put("share/pendrel/ui/cursor.png", "png");
+    put("notes.txt", "n");
+    setDataFolder(folder + "/share/pendrel");
+    EXPECT_EQ(resolvePath(u"Data\\UI\\Cursor.PNG"), folder + "/share/pendrel/ui/cursor.png");
+    EXPECT_EQ(fileType(u"data"), 2);
+    EXPECT_EQ(fileType(u"data/ui/none.png"), 0);
+    EXPECT_EQ(fileType(u"notes.txt"), 1);
+    EXPECT_EQ(fileType(u"database/x"), 0);  // only the whole first name counts
+    EXPECT_EQ(resolvePath(u"database/x"), "database/x");
+    setDataFolder("data");
+    EXPECT_EQ(fileType(u"data/ui/cursor.png"), 0);
+}
+
 TEST_F(Files, FoldersAreCreatedAndQueried) {
     EXPECT_EQ(createDir(u"a/b/c", 0), 0);
     EXPECT_EQ(createDir(u"a/b/c/", 1), 1);

@@ -1,6 +1,8 @@
-// The window icon: the gem pendant at 32, 16 and 48 pixels in one ICO file.
-// The 32-pixel entry comes first because the game takes the file's first icon.
+// The gem pendant as the window icon (32, 16 and 48 pixels in one ICO file; the 32-pixel
+// entry comes first because the game takes the file's first icon) and as the launcher icons
+// of the desktop's icon theme.
 #include <cstdint>
+#include <string>
 
 #include "emblem.h"
 #include "generators.h"
@@ -10,6 +12,7 @@ namespace pictures {
 namespace {
 
 constexpr int iconSizes[] = {32, 16, 48};
+constexpr int themeSizes[] = {16, 32, 48, 64, 128, 256};
 
 tools::Bytes iconPng(int size) {
     Canvas canvas(size, size);
@@ -53,8 +56,13 @@ tools::Bytes iconFile() {
 
 }  // namespace
 
-void writeIcon(const std::filesystem::path& out) {
-    tools::writeFile(out / "icon32.ico", iconFile());
+void writeIcon(const std::filesystem::path& out) { tools::writeFile(out / "data" / "icon32.ico", iconFile()); }
+
+void writeThemeIcons(const std::filesystem::path& out, const std::string& appId) {
+    for (int size : themeSizes) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        tools::writeFile(out / "icons" / "hicolor" / folder / "apps" / (appId + ".png"), iconPng(size));
+    }
 }
 
 }  // namespace pictures

@@ -1,5 +1,5 @@
 // The pictures tool: draws the game's pictures without words with cairo into the data
-// folder: the pointers and the window icon.
+// folder: the pointers and the window icon; beside it the launcher icons of the icon theme.
 // Usage: pendrel_pictures OUTPUT_FOLDER (the build folder, the game's working folder).
 #include "common/tool_main.h"
 #include "generators.h"
@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     return runDataTool(argc, argv, [](const std::filesystem::path& out) {
         pictures::writePointers(out);
         pictures::writeIcon(out);
+        pictures::writeThemeIcons(out, PENDREL_APP_ID);
     });
 }

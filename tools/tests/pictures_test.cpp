@@ -143,7 +143,7 @@ TEST(Pictures, IconStartsWithA32PixelEntryAndEveryEntryDecodes) {
     const ScratchFolder folder("icon");
     const auto& out = folder.path();
     pictures::writeIcon(out);
-    const tools::Bytes ico = readBytes(out / "icon32.ico");
+    const tools::Bytes ico = readBytes(out / "data/icon32.ico");
     ASSERT_GE(ico.size(), 22u);
     EXPECT_EQ(littleEndian(ico, 0, 2), 0u);
     EXPECT_EQ(littleEndian(ico, 2, 2), 1u);
@@ -164,12 +164,24 @@ TEST(Pictures, IconStartsWithA32PixelEntryAndEveryEntryDecodes) {
     }
 }
 
+TEST(Pictures, ThemeIconsComeInEverySizeTheDesktopAsksFor) {
+    const ScratchFolder folder("theme-icons");
+    pictures::writeThemeIcons(folder.path(), "org.example.Game");
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const tools::RgbaImage icon =
+            decodePng(readBytes(folder.path() / "icons/hicolor" / name / "apps/org.example.Game.png"));
+        EXPECT_EQ(icon.width, size);
+        EXPECT_EQ(icon.height, size);
+    }
+}
+
 TEST(Pictures, ASecondRunWritesTheSameBytes) {
     const ScratchFolder first("first-run"), again("second-run");
     writeAll(first.path());
     writeAll(again.path());
-    for (const char* file : {"data/branding/studio.jpg", "data/branding/title.jpg",
-                             "data/ui/cursor.png", "data/ui/key.png", "icon32.ico"}) {
+    for (const char* file : {"data/branding/studio.jpg", "data/branding/title.jpg", "data/ui/cursor.png",
+                             "data/ui/key.png", "data/icon32.ico"}) {
         EXPECT_EQ(readBytes(again.path() / file), readBytes(first.path() / file)) << file;
     }
 }
