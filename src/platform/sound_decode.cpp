@@ -15,6 +15,9 @@ namespace {
 // resampler for an enormous output.
 constexpr long MIN_RATE = 4000;
 constexpr long MAX_RATE = 192000;
+// Longer sounds are refused rather than decoded: the game's longest music lasts a few
+// minutes, and a small forged file could otherwise ask for gigabytes of samples.
+constexpr long long MAX_SECONDS = 600;
 
 bool startsWith(const std::vector<uint8_t>& bytes, const char* magic) {
     const size_t length = std::strlen(magic);
@@ -33,6 +36,7 @@ Sound convertToMix(SDL_AudioFormat format, int channels, long rate, std::vector<
         return nullptr;
     }
     const size_t whole = bytes - bytes % frameBytes;
+    if (whole / frameBytes > size_t(MAX_SECONDS * rate)) return nullptr;
     // SDL converts in a buffer len_mult times the input, sized in ints.
     if (whole > size_t(INT_MAX) / size_t(cvt.len_mult)) return nullptr;
     storage.resize((whole * size_t(cvt.len_mult) + sizeof(float) - 1) / sizeof(float));
@@ -123,10 +127,12 @@ void appendInterleaved(std::vector<float>& samples, float** planes, int channels
     }
 }
 
-// Interleaved float samples of the whole file; false on a decoding error, or when the
-// channel count or rate is not the mono or stereo one of the first section throughout.
+// Interleaved float samples of the whole file; false on a decoding error, when the channel
+// count or rate is not the mono or stereo one of the first section throughout, or when the
+// sound is longer than MAX_SECONDS.
 bool readVorbis(OggVorbis_File& file, std::vector<float>& samples, int channels, long rate) {
-    for (;;) {
+    const size_t limit = size_t(MAX_SECONDS * std::clamp(rate, MIN_RATE, MAX_RATE) * channels);
+    while (samples.size() <= limit) {
         float** planes = nullptr;
         int section = 0;
         const long frames = ov_read_float(&file, &planes, 4096, &section);
@@ -137,6 +143,7 @@ bool readVorbis(OggVorbis_File& file, std::vector<float>& samples, int channels,
         if (!info || info->channels != channels || info->rate != rate) return false;
         appendInterleaved(samples, planes, channels, frames);
     }
+    return false;
 }
 
 Sound decodeOgg(const std::vector<uint8_t>& bytes, bool loop) {
