@@ -6,6 +6,7 @@
 #include "game/globals.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
+#include "persist/save_notice.h"
 
 namespace {
 
@@ -16,14 +17,13 @@ int goalKinds(int maxItemsToDestroy) { return std::clamp(maxItemsToDestroy, 0, 5
 }  // namespace
 
 void TSpieler::writeProfile(const Stream& s) {
-    for (int value : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level})
-        writeInt(s, value);
+    for (int value : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level}) writeInt(s, value);
     for (int value : {resumeRemoveLineIsUnlocked, resumeRemoveSameItemsIsUnlocked, resumeReplaceAllItemsIsUnlocked,
                       resumeThrowExplosiveIsUnlocked, resumeRemoveLineIsFirstTime, resumeRemoveSameItemsIsFirstTime,
                       resumeReplaceAllItemsIsFirstTime, resumeThrowExplosiveIsFirstTime})
         writeInt(s, value);
-    for (int value : {isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType, isIntroDone, gtGameType,
-                      time, isHelp, anzItems, anzMoss, anzKaefer, skipfill})
+    for (int value : {isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType, isIntroDone, gtGameType, time,
+                      isHelp, anzItems, anzMoss, anzKaefer, skipfill})
         writeInt(s, value);
     for (int i = 1; i < PLAYER_BOARD_SLOTS; ++i)
         for (int value : {resumeCellMoss[i], resumeCellStone[i], resumeCellDoor[i], resumeItemX[i], resumeItemY[i],
@@ -37,11 +37,9 @@ void TSpieler::writeProfile(const Stream& s) {
 }
 
 void TSpieler::readProfile(const Stream& s) {
-    for (int* field : {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level})
-        *field = readInt(s);
-    for (int* field : {&resumeRemoveLineIsUnlocked, &resumeRemoveSameItemsIsUnlocked,
-                       &resumeReplaceAllItemsIsUnlocked, &resumeThrowExplosiveIsUnlocked,
-                       &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime,
+    for (int* field : {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level}) *field = readInt(s);
+    for (int* field : {&resumeRemoveLineIsUnlocked, &resumeRemoveSameItemsIsUnlocked, &resumeReplaceAllItemsIsUnlocked,
+                       &resumeThrowExplosiveIsUnlocked, &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime,
                        &resumeReplaceAllItemsIsFirstTime, &resumeThrowExplosiveIsFirstTime})
         *field = readInt(s);
     for (int* field : {&isResume, &resumePoints, &resumeLevel, &resumeTime, &resumeGTGameType, &isIntroDone,
@@ -54,16 +52,14 @@ void TSpieler::readProfile(const Stream& s) {
     for (int k = 1; k <= goalKinds(maxItemsToDestroy); ++k) resumeItemsDestroyed[k] = readInt(s);
     for (int k = 1; k <= 7; ++k) pusoll[k] = readInt(s);
     int n = readInt(s);
-    std::vector<uint8_t> rest = readAllBytes(s);
-    if (n < 0 || n > NAME_LIMIT || size_t(n) > rest.size()) throw StreamError{"profile: impossible name length"};
-    Name.clear();
-    for (int i = 0; i < n; ++i) Name += char16_t(rest[size_t(i)]);
-    Name = trim(Name);
+    if (n < 0 || n > NAME_LIMIT) throw StreamError{"profile: impossible name length"};
+    Name = trim(readString(s, n));
 }
 
 int TSpieler::SaveToDisk() {
     if (!saveReplacing(url, [this](const Stream& stream) { writeProfile(stream); })) {
         diagLog(u"Profil nicht gespeichert: " + url);
+        reportSaveFailure(url);
         return -1;
     }
     isAlreadySaved = 1;

@@ -17,9 +17,11 @@ std::filesystem::path makeTempFolder(const char* prefix) {
 }
 
 pid_t spawn(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-            const std::filesystem::path& runtime, const std::filesystem::path& errorFile) {
+            const std::filesystem::path& runtime, const std::filesystem::path& errorFile,
+            const std::function<void()>& childSetup) {
     pid_t pid = fork();
     if (pid != 0) return pid;
+    if (childSetup) childSetup();
     std::filesystem::current_path(workDir);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("XDG_DATA_HOME", (runtime / "data").c_str(), 1);
@@ -49,7 +51,7 @@ GameProcess::~GameProcess() { std::filesystem::remove_all(runtime_); }
 GameResult GameProcess::run(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
     std::filesystem::path errorFile = runtime_ / "stderr.txt";
     GameResult result;
-    result.exitCode = waitFor(spawn(args, workDir, runtime_, errorFile));
+    result.exitCode = waitFor(spawn(args, workDir, runtime_, errorFile, childSetup));
     std::ifstream errors(errorFile);
     std::ostringstream text;
     text << errors.rdbuf();
@@ -58,7 +60,7 @@ GameResult GameProcess::run(const std::vector<std::string>& args, const std::fil
 }
 
 pid_t GameProcess::start(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
-    return spawn(args, workDir, runtime_, runtime_ / "stderr-background.txt");
+    return spawn(args, workDir, runtime_, runtime_ / "stderr-background.txt", childSetup);
 }
 
 void GameProcess::stop(pid_t pid) {
