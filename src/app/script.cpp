@@ -132,7 +132,8 @@ std::optional<ScriptPlayer> ScriptPlayer::load(const std::string& path, std::str
     return parse(text.str(), path, error);
 }
 
-std::optional<ScriptPlayer> ScriptPlayer::parse(const std::string& text, const std::string& name, std::string& error) {
+std::optional<ScriptPlayer> ScriptPlayer::parse(const std::string& text, const std::string& name,
+                                                std::string& error) {
     ScriptPlayer player;
     std::istringstream lines(text);
     std::string raw;
@@ -169,16 +170,16 @@ std::vector<ScriptEvent> ScriptPlayer::eventsAt(int frame) const {
 void ScriptPlayer::feed(int frame) const {
     for (const ScriptEvent& event : eventsAt(frame)) {
         switch (event.kind) {
-            case ScriptEvent::Move: injectMouseMove(event.a, event.b); break;
-            case ScriptEvent::Press: injectMouseButton(event.a, true); break;
-            case ScriptEvent::Release: injectMouseButton(event.a, false); break;
-            case ScriptEvent::KeyDown: injectKey(event.a, true); break;
-            case ScriptEvent::KeyUp: injectKey(event.a, false); break;
-            case ScriptEvent::Type: injectText(event.text); break;
-            case ScriptEvent::Focus: injectEvent(event.a); break;
-            case ScriptEvent::Close: injectEvent(EVENT_CLOSE); break;
-            case ScriptEvent::Shot:
-            case ScriptEvent::Quit: break;
+        case ScriptEvent::Move: injectMouseMove(event.a, event.b); break;
+        case ScriptEvent::Press: injectMouseButton(event.a, true); break;
+        case ScriptEvent::Release: injectMouseButton(event.a, false); break;
+        case ScriptEvent::KeyDown: injectKey(event.a, true); break;
+        case ScriptEvent::KeyUp: injectKey(event.a, false); break;
+        case ScriptEvent::Type: injectText(event.text); break;
+        case ScriptEvent::Focus: injectEvent(event.a); break;
+        case ScriptEvent::Close: injectEvent(EVENT_CLOSE); break;
+        case ScriptEvent::Shot:
+        case ScriptEvent::Quit: break;
         }
     }
 }

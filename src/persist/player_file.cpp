@@ -17,13 +17,14 @@ int goalKinds(int maxItemsToDestroy) { return std::clamp(maxItemsToDestroy, 0, 5
 }  // namespace
 
 void TSpieler::writeProfile(const Stream& s) {
-    for (int value : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level}) writeInt(s, value);
+    for (int value : {StoryPage, StoryLevel, StoryPoints, isStoryFinished, Level})
+        writeInt(s, value);
     for (int value : {resumeRemoveLineIsUnlocked, resumeRemoveSameItemsIsUnlocked, resumeReplaceAllItemsIsUnlocked,
                       resumeThrowExplosiveIsUnlocked, resumeRemoveLineIsFirstTime, resumeRemoveSameItemsIsFirstTime,
                       resumeReplaceAllItemsIsFirstTime, resumeThrowExplosiveIsFirstTime})
         writeInt(s, value);
-    for (int value : {isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType, isIntroDone, gtGameType, time,
-                      isHelp, anzItems, anzMoss, anzKaefer, skipfill})
+    for (int value : {isResume, resumePoints, resumeLevel, resumeTime, resumeGTGameType, isIntroDone, gtGameType,
+                      time, isHelp, anzItems, anzMoss, anzKaefer, skipfill})
         writeInt(s, value);
     for (int i = 1; i < PLAYER_BOARD_SLOTS; ++i)
         for (int value : {resumeCellMoss[i], resumeCellStone[i], resumeCellDoor[i], resumeItemX[i], resumeItemY[i],
@@ -37,9 +38,11 @@ void TSpieler::writeProfile(const Stream& s) {
 }
 
 void TSpieler::readProfile(const Stream& s) {
-    for (int* field : {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level}) *field = readInt(s);
-    for (int* field : {&resumeRemoveLineIsUnlocked, &resumeRemoveSameItemsIsUnlocked, &resumeReplaceAllItemsIsUnlocked,
-                       &resumeThrowExplosiveIsUnlocked, &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime,
+    for (int* field : {&StoryPage, &StoryLevel, &StoryPoints, &isStoryFinished, &Level})
+        *field = readInt(s);
+    for (int* field : {&resumeRemoveLineIsUnlocked, &resumeRemoveSameItemsIsUnlocked,
+                       &resumeReplaceAllItemsIsUnlocked, &resumeThrowExplosiveIsUnlocked,
+                       &resumeRemoveLineIsFirstTime, &resumeRemoveSameItemsIsFirstTime,
                        &resumeReplaceAllItemsIsFirstTime, &resumeThrowExplosiveIsFirstTime})
         *field = readInt(s);
     for (int* field : {&isResume, &resumePoints, &resumeLevel, &resumeTime, &resumeGTGameType, &isIntroDone,

@@ -88,7 +88,8 @@ DecodedPicture decodeTga(const std::vector<uint8_t>& bytes) {
     int idLength = bytes[0], colourMapType = bytes[1], imageType = bytes[2];
     int width = int(file.u16(12)), height = int(file.u16(14)), bits = bytes[16];
     bool topDown = (bytes[17] & 0x20) != 0;
-    if (colourMapType != 0 || imageType != 2 || (bits != 24 && bits != 32) || !sensibleSize(width, height)) return {};
+    if (colourMapType != 0 || imageType != 2 || (bits != 24 && bits != 32) || !sensibleSize(width, height))
+        return {};
     size_t stride = size_t(width) * size_t(bits / 8);
     size_t start = 18 + size_t(idLength);
     if (!file.has(start, stride * size_t(height))) return {};

@@ -1,12 +1,12 @@
 // Files: game file names to real paths, byte streams in the game's binary and
 // 8-bit text formats, whole-file text loading and folder queries.
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/internal.h"
 
@@ -90,10 +90,8 @@ std::string resolveIgnoringCase(const std::string& path) {
         std::string next = join(resolved, component);
         if (found && !exists(next)) {
             const std::string match = findIgnoringCase(resolved, component);
-            if (match.empty())
-                found = false;
-            else
-                next = join(resolved, match);
+            if (match.empty()) found = false;
+            else next = join(resolved, match);
         }
         resolved = next;
     }

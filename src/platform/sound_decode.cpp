@@ -51,11 +51,24 @@ Sound convertToMix(SDL_AudioFormat format, int channels, long rate, std::vector<
 
 // --- WAV ---
 
+// True when every chunk after the RIFF header fits in the bytes present. SDL allocates the size
+// a chunk claims before reading it, so a forged size would ask for gigabytes.
+bool wavChunksFit(const std::vector<uint8_t>& bytes) {
+    constexpr size_t HEADER = 8;
+    for (size_t offset = 12; offset + HEADER <= bytes.size();) {
+        const uint8_t* size = bytes.data() + offset + 4;
+        const size_t length = size_t(size[0]) | size_t(size[1]) << 8 | size_t(size[2]) << 16 | size_t(size[3]) << 24;
+        if (length > bytes.size() - offset - HEADER) return false;
+        offset += HEADER + length + (length & 1);
+    }
+    return true;
+}
+
 Sound decodeWav(const std::vector<uint8_t>& bytes, bool loop) {
     // A data chunk shorter than its header claims is refused rather than played clipped; a
     // wrong RIFF size, which some writers leave behind, is tolerated.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    if (bytes.size() > size_t(INT_MAX)) return nullptr;
+    if (bytes.size() > size_t(INT_MAX) || !wavChunksFit(bytes)) return nullptr;
     SDL_AudioSpec wavFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;

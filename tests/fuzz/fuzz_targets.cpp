@@ -88,6 +88,7 @@ void levelFile(const uint8_t* data, size_t size) {
     sceneMatch3.resetAll();
     sceneMatch3._preparelevelmatch3();
     sceneMatch3._makeno3groups();
+    sceneMatch3.loadLevelPreviewData();
     sceneMatch3.resetAll();
     g_currentPlayer = -1;
 }
@@ -146,6 +147,10 @@ void fontFile(const uint8_t* data, size_t size) {
             font->GetCharOffset(code);
             font->GetFaceInfo(code);
         }
+        const String sample = u"Pendrel 0123, \u00e4\u00f6\u00fc!";
+        font->GetTxtWidth(sample);
+        font->DrawText(sample, 512, 384, 1, 1);
+        font->DrawTextMaxWidth(sample + u" " + sample, 100, 100, 120, 1);
     } catch (const TBitmapFontLoadException&) {
         // A damaged font is reported by this exception; the game shows an error box and ends.
     }

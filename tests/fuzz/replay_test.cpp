@@ -14,6 +14,7 @@
 #include "match3/scene_match3.h"
 #include "persist/player.h"
 #include "platform/headless_fixture.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -88,6 +89,18 @@ TEST_F(FuzzReplay, APathNamingAFolderOrADeviceReadsAsNothing) {
     EXPECT_EQ(loadSound(u"/", 0), nullptr);
     EXPECT_EQ(readFile(u"/dev/null"), nullptr);
     EXPECT_THROW(loadText(u"/"), StreamError);
+}
+
+TEST_F(FuzzReplay, AWavChunkLongerThanTheFileIsRefusedBeforeItIsAllocated) {
+    ScopedWorkDir folder;
+    // A data chunk claiming almost 4 GiB behind a 44-byte file: SDL would allocate the claim.
+    std::string wav(
+        "RIFF\xb8\x59\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data\x94\xff\xff\xff", 44);
+    folder.write("huge.wav", wav);
+    EXPECT_EQ(loadSound(u"huge.wav", 0), nullptr);
+    wav.replace(40, 4, std::string("\x04\0\0\0", 4));
+    folder.write("small.wav", wav + std::string(4, '\x10'));
+    EXPECT_NE(loadSound(u"small.wav", 0), nullptr) << "the same header with its four bytes present loads";
 }
 
 }  // namespace
