@@ -2,6 +2,7 @@
 #include "app/script.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -12,6 +13,7 @@ namespace {
 
 // A click or a tap also acts on the frame after its own, which must still be a number.
 constexpr int LAST_FRAME = std::numeric_limits<int>::max() - 1;
+constexpr uintmax_t SCRIPT_BYTES_LIMIT = uintmax_t(16) << 20;
 
 struct LineParser {
     std::istringstream words;
@@ -118,8 +120,13 @@ int scriptKeyCode(const std::string& name) {
 }
 
 std::optional<ScriptPlayer> ScriptPlayer::load(const std::string& path, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only a regular file of bounded size is read: a folder would make the stream throw.
+    std::error_code ignored;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, ignored) &&
+        std::filesystem::file_size(path, ignored) <= SCRIPT_BYTES_LIMIT)
+        file.open(path, std::ios::binary);
+    if (!file.is_open()) {
         error = path + ": cannot be read";
         return std::nullopt;
     }
@@ -128,8 +135,7 @@ std::optional<ScriptPlayer> ScriptPlayer::load(const std::string& path, std::str
     return parse(text.str(), path, error);
 }
 
-std::optional<ScriptPlayer> ScriptPlayer::parse(const std::string& text, const std::string& name,
-                                                std::string& error) {
+std::optional<ScriptPlayer> ScriptPlayer::parse(const std::string& text, const std::string& name, std::string& error) {
     ScriptPlayer player;
     std::istringstream lines(text);
     std::string raw;
@@ -166,16 +172,16 @@ std::vector<ScriptEvent> ScriptPlayer::eventsAt(int frame) const {
 void ScriptPlayer::feed(int frame) const {
     for (const ScriptEvent& event : eventsAt(frame)) {
         switch (event.kind) {
-        case ScriptEvent::Move: injectMouseMove(event.a, event.b); break;
-        case ScriptEvent::Press: injectMouseButton(event.a, true); break;
-        case ScriptEvent::Release: injectMouseButton(event.a, false); break;
-        case ScriptEvent::KeyDown: injectKey(event.a, true); break;
-        case ScriptEvent::KeyUp: injectKey(event.a, false); break;
-        case ScriptEvent::Type: injectText(event.text); break;
-        case ScriptEvent::Focus: injectEvent(event.a); break;
-        case ScriptEvent::Close: injectEvent(EVENT_CLOSE); break;
-        case ScriptEvent::Shot:
-        case ScriptEvent::Quit: break;
+            case ScriptEvent::Move: injectMouseMove(event.a, event.b); break;
+            case ScriptEvent::Press: injectMouseButton(event.a, true); break;
+            case ScriptEvent::Release: injectMouseButton(event.a, false); break;
+            case ScriptEvent::KeyDown: injectKey(event.a, true); break;
+            case ScriptEvent::KeyUp: injectKey(event.a, false); break;
+            case ScriptEvent::Type: injectText(event.text); break;
+            case ScriptEvent::Focus: injectEvent(event.a); break;
+            case ScriptEvent::Close: injectEvent(EVENT_CLOSE); break;
+            case ScriptEvent::Shot:
+            case ScriptEvent::Quit: break;
         }
     }
 }

@@ -108,7 +108,7 @@ void TBitmapFont::readOffsetLayer(TBitMapChar& entry, const Stream& stream, int 
     if (!entry.Image && reportBadPicture) printLine(u"ERROR LOADING PNG");
     readInt(stream);
     entry.LoadDrawRenderingData(stream);
-    if (entry.Image) setImageHandle(entry.Image, float(-entry.DrawOffsetX), float(-entry.DrawOffsetY));
+    if (entry.Image) setImageHandle(entry.Image, -float(entry.DrawOffsetX), -float(entry.DrawOffsetY));
     skipRestOfLine(stream);
 }
 
@@ -119,7 +119,7 @@ void TBitmapFont::readFaceLayer(TBitMapChar& entry, const Stream& stream, int fl
     entry.Image = UseMask == 1 ? maskedFacePicture(stream) : loadImage(stream, flags);
     if (entry.Image) {
         setImageHandle(entry.Image, 0, 0);
-        setImageHandle(entry.Image, float(-entry.DrawOffsetX), float(-entry.DrawOffsetY));
+        setImageHandle(entry.Image, -float(entry.DrawOffsetX), -float(entry.DrawOffsetY));
     }
     skipRestOfLine(stream);
     readInt(stream);

@@ -140,7 +140,8 @@ int TBitmapFont::GetTxtWidth(const String& text) const {
         width = floatToInt(float(width) + float(entry->Charwidth) + Kerning.GetHKerning());
         last = entry;
     }
-    return last != nullptr ? width + last->DrawWidth - last->Charwidth : width;
+    // In double, so that the numbers of a damaged font cannot overflow.
+    return last != nullptr ? floatToInt(double(width) + last->DrawWidth - last->Charwidth) : width;
 }
 
 int TBitmapFont::GetFontHeight() const {

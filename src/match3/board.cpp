@@ -1,6 +1,7 @@
 // The board model: cell and item slots, the level file reader, the board build (cells,
 // brakes, border pieces, gems, blocks, a resumed level), the choice of new gem colours, the
 // pass that removes ready-made rows, and the preview tables of the roadmap.
+#include <limits>
 #include <memory>
 
 #include "game/globals.h"
@@ -144,7 +145,11 @@ void vexaTSceneMatch3::readLevelFile(int level) {
     Stream stream = readFile(levelFileName(level));
     if (!stream) return;
     try {
-        for (int p = 1; p <= 260; ++p) _hla[p] = readInt(stream) + 1;
+        for (int p = 1; p <= 260; ++p) {
+            // Stored numbers are codes less one; the largest number stays as it is, a code of no cell.
+            const int stored = readInt(stream);
+            _hla[p] = stored < std::numeric_limits<int>::max() ? stored + 1 : stored;
+        }
     } catch (const StreamError&) {
     }
     try {

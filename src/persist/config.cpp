@@ -7,6 +7,7 @@
 #include "game/globals.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
+#include "persist/save_notice.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ int TConfig::SaveToDisk() {
     if (url.empty()) return -1;
     if (saveReplacing(url, [this](const Stream& stream) { writeSettings(stream); })) return 0;
     diagLog(u"Einstellungen nicht gespeichert: " + url);
+    reportSaveFailure(url);
     return -1;
 }
 

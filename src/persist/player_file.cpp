@@ -6,6 +6,7 @@
 #include "game/globals.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
+#include "persist/save_notice.h"
 
 namespace {
 
@@ -54,16 +55,14 @@ void TSpieler::readProfile(const Stream& s) {
     for (int k = 1; k <= goalKinds(maxItemsToDestroy); ++k) resumeItemsDestroyed[k] = readInt(s);
     for (int k = 1; k <= 7; ++k) pusoll[k] = readInt(s);
     int n = readInt(s);
-    std::vector<uint8_t> rest = readAllBytes(s);
-    if (n < 0 || n > NAME_LIMIT || size_t(n) > rest.size()) throw StreamError{"profile: impossible name length"};
-    Name.clear();
-    for (int i = 0; i < n; ++i) Name += char16_t(rest[size_t(i)]);
-    Name = trim(Name);
+    if (n < 0 || n > NAME_LIMIT) throw StreamError{"profile: impossible name length"};
+    Name = trim(readString(s, n));
 }
 
 int TSpieler::SaveToDisk() {
     if (!saveReplacing(url, [this](const Stream& stream) { writeProfile(stream); })) {
         diagLog(u"Profil nicht gespeichert: " + url);
+        reportSaveFailure(url);
         return -1;
     }
     isAlreadySaved = 1;

@@ -10,6 +10,7 @@
 #include "persist/language_file.h"
 #include "persist/player.h"
 #include "persist/safe_write.h"
+#include "persist/save_notice.h"
 
 String g_saveDir;
 std::array<int, ROSTER_LAST + 1> rosterOrder{};
@@ -170,6 +171,7 @@ int loadBestTimes() {
 int saveBestTimes() {
     if (saveReplacing(bestTimesFile(), writeBestTimes)) return 0;
     diagLog(u"Bestzeiten nicht gespeichert: " + bestTimesFile());
+    reportSaveFailure(bestTimesFile());
     return -1;
 }
 

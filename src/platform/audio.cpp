@@ -88,21 +88,6 @@ std::unique_ptr<AudioOutput> openDevice() {
     return std::make_unique<DeviceOutput>(device);
 }
 
-// The bytes of a file; none when it cannot be read (a missing file, a folder).
-std::vector<uint8_t> readWhole(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return bytes;
-    uint8_t block[65536];
-    size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, file)) > 0) {
-        bytes.insert(bytes.end(), block, block + count);
-    }
-    if (std::ferror(file)) bytes.clear();
-    std::fclose(file);
-    return bytes;
-}
-
 // Installs the next output; the previous one is destroyed after the lock is released,
 // because closing a device waits for its callback, which takes the lock.
 void replaceOutput(std::unique_ptr<AudioOutput> next) {
@@ -132,7 +117,7 @@ void audioTick() {
 }
 
 Sound loadSound(const String& file, int flags) {
-    const std::vector<uint8_t> bytes = readWhole(resolvePath(file));
+    const std::vector<uint8_t> bytes = readWholeFile(file);
     Sound sound = decodeSound(bytes, (flags & SOUND_LOOP) != 0);
     if (!sound) debugLog(u"loadSound: cannot load " + file);
     return sound;

@@ -5,8 +5,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 // libjpeg's header needs size_t and FILE declared first.
 #include <jerror.h>
@@ -15,9 +13,6 @@
 #include "platform/graphics.h"
 
 namespace {
-
-// Larger pictures are taken as damaged headers rather than allocated.
-constexpr unsigned MAX_SIDE = 16384;
 
 bool startsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t> prefix) {
     return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
@@ -54,7 +49,7 @@ bool readJpeg(jpeg_decompress_struct& info, JpegErrors& errors, const std::vecto
     if (setjmp(errors.escape)) return false;
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (info.image_width > MAX_SIDE || info.image_height > MAX_SIDE) return false;
+    if (!pictureSizeAllowed(info.image_width, info.image_height)) return false;
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
@@ -72,12 +67,18 @@ bool readJpeg(jpeg_decompress_struct& info, JpegErrors& errors, const std::vecto
 
 }  // namespace
 
+bool pictureSizeAllowed(unsigned width, unsigned height) {
+    constexpr unsigned MAX_SIDE = 16384;
+    constexpr uint64_t MAX_PIXELS = uint64_t(16) << 20;
+    return width > 0 && height > 0 && width <= MAX_SIDE && height <= MAX_SIDE && uint64_t(width) * height <= MAX_PIXELS;
+}
+
 DecodedPicture decodePng(const std::vector<uint8_t>& bytes) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return {};
     bool hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    if (image.width > MAX_SIDE || image.height > MAX_SIDE) {
+    if (!pictureSizeAllowed(image.width, image.height)) {
         png_image_free(&image);
         return {};
     }
@@ -108,12 +109,6 @@ DecodedPicture decodePicture(const std::vector<uint8_t>& bytes) {
     if (startsWith(bytes, {0xFF, 0xD8, 0xFF})) return decodeJpeg(bytes);
     if (startsWith(bytes, {'B', 'M'})) return decodeBmp(bytes);
     return decodeTga(bytes);
-}
-
-std::vector<uint8_t> readWholeFile(const String& file) {
-    std::ifstream in(resolvePath(file), std::ios::binary);
-    if (!in) return {};
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 PixmapPtr loadPixmap(const String& file) { return decodePicture(readWholeFile(file)).pixmap; }

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int MAX_SIDE = 16384;
+// Larger than any picture allowed, so a damaged height cannot overflow before it is checked.
+constexpr long long HEIGHT_CAP = 1LL << 20;
 
 struct Bytes {
     const std::vector<uint8_t>& data;
@@ -51,7 +52,9 @@ DecodedPicture toPicture(const RawPixels& raw) {
     return {pixmap, anyAlpha};
 }
 
-bool sensibleSize(int width, int height) { return width > 0 && height > 0 && width <= MAX_SIDE && height <= MAX_SIDE; }
+bool sensibleSize(int width, int height) {
+    return width > 0 && height > 0 && pictureSizeAllowed(unsigned(width), unsigned(height));
+}
 
 // A BMP information header at `info` with its pixels at `pixels` (both offsets into the
 // data). An icon entry's header counts its AND mask rows in the height too.
@@ -62,7 +65,7 @@ DecodedPicture decodeDib(const std::vector<uint8_t>& data, size_t info, size_t p
     long long storedHeight = int32_t(header.u32(8));
     int bits = int(header.u16(14)), compression = int(header.u32(16));
     bool bottomUp = storedHeight > 0;
-    int height = int(std::min(std::llabs(storedHeight), 2LL * MAX_SIDE)) / (iconEntry ? 2 : 1);
+    int height = int(std::min(std::llabs(storedHeight), HEIGHT_CAP)) / (iconEntry ? 2 : 1);
     // Compression 3 (bit fields) is accepted for 32 bits in the usual B, G, R, A order.
     bool supported = (bits == 24 || bits == 32) && (compression == 0 || (compression == 3 && bits == 32));
     if (!supported || !sensibleSize(width, height)) return {};

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/platform.h"
+#include "platform/internal.h"
 
 // An open file. Reading and writing one FILE in turn needs a seek in between,
 // which `prepare` does.
@@ -45,6 +46,13 @@ constexpr size_t CHUNK = 65536;
 bool exists(const std::string& path) {
     struct stat info;
     return ::stat(path.c_str(), &info) == 0;
+}
+
+// A folder, a device or a pipe named where a file is expected to be read is no file: reading
+// one would fail midway, never end or block.
+bool namesOtherThanFile(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 std::string join(const std::string& folder, const std::string& name) {
@@ -102,7 +110,7 @@ bool inDataFolder(const std::string& path) {
 
 Stream openFile(const String& file, const char* mode, bool read, bool write) {
     const std::string path = resolvePath(file);
-    if (path.empty() || fileType(file) == 2) return nullptr;
+    if (path.empty() || fileType(file) == 2 || (read && namesOtherThanFile(path))) return nullptr;
     FILE* handle = std::fopen(path.c_str(), mode);
     if (!handle) return nullptr;
     return std::make_shared<StreamData>(handle, read, write);
@@ -135,6 +143,34 @@ String utf16(const std::vector<uint8_t>& bytes, bool bigEndian) {
         text += bigEndian ? char16_t(bytes[i] << 8 | bytes[i + 1]) : char16_t(bytes[i + 1] << 8 | bytes[i]);
     }
     return text;
+}
+
+// The bytes of the regular file at a real path, at most FILE_BYTES_LIMIT of them; nothing
+// when it cannot be read whole.
+std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
+    // Opened without waiting, so a pipe cannot hold the game up before it is refused.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    struct stat info;
+    std::optional<std::vector<uint8_t>> bytes;
+    if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && size_t(info.st_size) <= FILE_BYTES_LIMIT) {
+        bytes.emplace();
+        // The size is read again as the bytes come: the file may grow or shrink meanwhile.
+        for (;;) {
+            const size_t old = bytes->size();
+            if (old > FILE_BYTES_LIMIT) {
+                bytes.reset();
+                break;
+            }
+            bytes->resize(old + CHUNK);
+            const ssize_t got = ::read(descriptor, bytes->data() + old, CHUNK);
+            bytes->resize(old + size_t(std::max<ssize_t>(got, 0)));
+            if (got < 0) bytes.reset();
+            if (got <= 0) break;
+        }
+    }
+    ::close(descriptor);
+    return bytes;
 }
 
 }  // namespace
@@ -243,7 +279,7 @@ std::vector<uint8_t> readAllBytes(const Stream& stream) {
     std::vector<uint8_t> bytes;
     if (!stream || !stream->file || !stream->readable) return bytes;
     FILE* file = stream->prepare(false);
-    for (size_t got = CHUNK; got == CHUNK;) {
+    for (size_t got = CHUNK; got == CHUNK && bytes.size() < FILE_BYTES_LIMIT;) {
         const size_t old = bytes.size();
         bytes.resize(old + CHUNK);
         got = std::fread(bytes.data() + old, 1, CHUNK, file);
@@ -252,10 +288,14 @@ std::vector<uint8_t> readAllBytes(const Stream& stream) {
     return bytes;
 }
 
+std::vector<uint8_t> readWholeFile(const String& file) {
+    return readFileBytes(resolvePath(file)).value_or(std::vector<uint8_t>{});
+}
+
 String loadText(const String& file) {
-    const Stream stream = readFile(file);
-    if (!stream) throw StreamError{"stream read error: cannot open " + toUtf8(file)};
-    const std::vector<uint8_t> bytes = readAllBytes(stream);
+    const std::optional<std::vector<uint8_t>> read = readFileBytes(resolvePath(file));
+    if (!read) throw StreamError{"stream read error: cannot read " + toUtf8(file)};
+    const std::vector<uint8_t>& bytes = *read;
     const auto startsWith = [&](std::initializer_list<uint8_t> mark) {
         return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
     };

@@ -97,14 +97,16 @@ struct DecodedPicture {
     bool hasAlpha = false;
 };
 
+// Larger pictures are taken as damaged headers rather than allocated: a side of at most
+// 16384 pixels and at most 16 Mi pixels (64 MiB of RGBA) in all.
+bool pictureSizeAllowed(unsigned width, unsigned height);
+
 // Decoders (codecs.cpp, codecs_bmp.cpp): bytes of a whole file → picture, or null pixmap.
 DecodedPicture decodePicture(const std::vector<uint8_t>& bytes);
 DecodedPicture decodePng(const std::vector<uint8_t>& bytes);
 DecodedPicture decodeJpeg(const std::vector<uint8_t>& bytes);
 DecodedPicture decodeBmp(const std::vector<uint8_t>& bytes);
 DecodedPicture decodeTga(const std::vector<uint8_t>& bytes);
-// Whole file named by a game file name; empty when missing or unreadable.
-std::vector<uint8_t> readWholeFile(const String& file);
 // The bytes of the one picture file starting at the stream's position, leaving the stream
 // just after it (font files embed pictures between records); empty when it is cut short.
 std::vector<uint8_t> readPictureBytes(const Stream& stream);

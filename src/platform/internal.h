@@ -21,6 +21,12 @@ void shutdownGraphics();
 // The window title as last set; message boxes carry it as their caption.
 const String& windowTitle();
 
+// Files (files.cpp): the bytes of the file a game file name names; empty when it is missing,
+// not a regular file (a folder, a device, a pipe), unreadable or larger than FILE_BYTES_LIMIT.
+// Whole-file reads of the layer go through it, so no file sizes an allocation unbounded.
+constexpr size_t FILE_BYTES_LIMIT = size_t(64) << 20;
+std::vector<uint8_t> readWholeFile(const String& file);
+
 // Process (process.cpp): the trace file of debugLog.
 void openTrace(const std::string& path);
 void closeTrace();

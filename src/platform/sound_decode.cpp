@@ -15,6 +15,9 @@ namespace {
 // resampler for an enormous output.
 constexpr long MIN_RATE = 4000;
 constexpr long MAX_RATE = 192000;
+// Longer sounds are refused rather than decoded: the game's longest music lasts a few
+// minutes, and a small forged file could otherwise ask for gigabytes of samples.
+constexpr long long MAX_SECONDS = 600;
 
 bool startsWith(const std::vector<uint8_t>& bytes, const char* magic) {
     const size_t length = std::strlen(magic);
@@ -33,6 +36,7 @@ Sound convertToMix(SDL_AudioFormat format, int channels, long rate, std::vector<
         return nullptr;
     }
     const size_t whole = bytes - bytes % frameBytes;
+    if (whole / frameBytes > size_t(MAX_SECONDS * rate)) return nullptr;
     // SDL converts in a buffer len_mult times the input, sized in ints.
     if (whole > size_t(INT_MAX) / size_t(cvt.len_mult)) return nullptr;
     storage.resize((whole * size_t(cvt.len_mult) + sizeof(float) - 1) / sizeof(float));
@@ -47,11 +51,24 @@ Sound convertToMix(SDL_AudioFormat format, int channels, long rate, std::vector<
 
 // --- WAV ---
 
+// True when every chunk after the RIFF header fits in the bytes present. SDL allocates the size
+// a chunk claims before reading it, so a forged size would ask for gigabytes.
+bool wavChunksFit(const std::vector<uint8_t>& bytes) {
+    constexpr size_t HEADER = 8;
+    for (size_t offset = 12; offset + HEADER <= bytes.size();) {
+        const uint8_t* size = bytes.data() + offset + 4;
+        const size_t length = size_t(size[0]) | size_t(size[1]) << 8 | size_t(size[2]) << 16 | size_t(size[3]) << 24;
+        if (length > bytes.size() - offset - HEADER) return false;
+        offset += HEADER + length + (length & 1);
+    }
+    return true;
+}
+
 Sound decodeWav(const std::vector<uint8_t>& bytes, bool loop) {
     // A data chunk shorter than its header claims is refused rather than played clipped; a
     // wrong RIFF size, which some writers leave behind, is tolerated.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    if (bytes.size() > size_t(INT_MAX)) return nullptr;
+    if (bytes.size() > size_t(INT_MAX) || !wavChunksFit(bytes)) return nullptr;
     SDL_AudioSpec wavFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
@@ -123,10 +140,12 @@ void appendInterleaved(std::vector<float>& samples, float** planes, int channels
     }
 }
 
-// Interleaved float samples of the whole file; false on a decoding error, or when the
-// channel count or rate is not the mono or stereo one of the first section throughout.
+// Interleaved float samples of the whole file; false on a decoding error, when the channel
+// count or rate is not the mono or stereo one of the first section throughout, or when the
+// sound is longer than MAX_SECONDS.
 bool readVorbis(OggVorbis_File& file, std::vector<float>& samples, int channels, long rate) {
-    for (;;) {
+    const size_t limit = size_t(MAX_SECONDS * std::clamp(rate, MIN_RATE, MAX_RATE) * channels);
+    while (samples.size() <= limit) {
         float** planes = nullptr;
         int section = 0;
         const long frames = ov_read_float(&file, &planes, 4096, &section);
@@ -137,6 +156,7 @@ bool readVorbis(OggVorbis_File& file, std::vector<float>& samples, int channels,
         if (!info || info->channels != channels || info->rate != rate) return false;
         appendInterleaved(samples, planes, channels, frames);
     }
+    return false;
 }
 
 Sound decodeOgg(const std::vector<uint8_t>& bytes, bool loop) {

@@ -36,6 +36,7 @@ pid_t GameProcess::spawn(const std::vector<std::string>& args, const std::filesy
                          const std::filesystem::path& errorFile) const {
     pid_t pid = fork();
     if (pid != 0) return pid;
+    if (childSetup) childSetup();
     std::filesystem::current_path(workDir);
     setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
     setenv("XDG_DATA_HOME", (runtime_ / "data").c_str(), 1);

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ public:
     std::string script(const std::string& name, const std::string& text) const;
     // Reads a --dump file.
     static nlohmann::json readDump(const std::filesystem::path& file);
+
+    // Run in the child before the game starts (limits, privileges); none by default.
+    std::function<void()> childSetup;
 
 private:
     pid_t spawn(const std::vector<std::string>& args, const std::filesystem::path& workDir,
