@@ -208,6 +208,13 @@ nlohmann::json dumpConfig() {
             {"musiklautsoll", config.musiklautsoll}, {"soundlaut", config.soundlaut}, {"sprache", config.sprache}};
 }
 
+nlohmann::json dumpWindow() {
+    const ShownFrame shown = shownFrame();
+    return {{"width", shown.windowWidth},
+            {"height", shown.windowHeight},
+            {"frame", {shown.x, shown.y, shown.width, shown.height}}};
+}
+
 nlohmann::json dumpPowerUp(const vexaTPowerUp& p) {
     return {{"isAvailable", p.isAvailable}, {"isRunning", p.isRunning},     {"isSelected", p.isSelected},
             {"isUnlocked", p.isUnlocked},   {"isReady", p.isReady},         {"isHover", p.isHover},
@@ -247,6 +254,7 @@ nlohmann::json dumpGameState() {
     state["players"] = dumpPlayers();
     state["sceneMatch3"] = dumpMatch3(sceneMatch3);
     state["config"] = dumpConfig();
+    state["window"] = dumpWindow();
     state["popupHandler"] = dumpPopupHandler();
     state["roster"] = dumpRoster();
     state["meteor"] = dumpMeteor();

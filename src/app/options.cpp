@@ -21,6 +21,13 @@ std::optional<int> parseNumber(const std::string& text) {
     return value;
 }
 
+// An unknown kind leaves the choice to the game.
+RendererChoice parseRenderer(const std::string& text) {
+    if (text == "software") return RendererChoice::Software;
+    if (text == "accelerated") return RendererChoice::Accelerated;
+    return RendererChoice::Automatic;
+}
+
 const std::vector<OptionRow>& optionTable() {
     static const std::vector<OptionRow> table = {
         {"-v", nullptr, "show the version boxes",
@@ -46,6 +53,10 @@ const std::vector<OptionRow>& optionTable() {
         {"--autoplay", nullptr, "a built-in player plays through the mouse and keys: with --level that level, the run ending "
          "after it is won; without, the whole campaign from the plain start, quitting at its end",
          [](GameOptions& o, const std::string&) { o.autoplay = true; }},
+        {"--renderer", "KIND",
+         "what draws into the window: software (our own, on the CPU) or accelerated (the GPU's); "
+         "without it the GPU's where it is real hardware, else software",
+         [](GameOptions& o, const std::string& v) { o.renderer = parseRenderer(v); }},
         {"--help", nullptr, "print this list and exit",
          [](GameOptions& o, const std::string&) { o.help = true; }},
         {"--version", nullptr, "print the name and version and exit",

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 struct GameOptions {
     int versionRequests = 0;       // how many "-v" were given
     bool headless = false;         // offscreen drawing, virtual clock, no audio device
@@ -18,6 +20,7 @@ struct GameOptions {
     std::string dumpFile;          // JSON snapshot of the game state at exit
     int level = 0;                 // start in this match-3 level; 0 = the normal start
     bool autoplay = false;         // the built-in player plays through the mouse
+    RendererChoice renderer = RendererChoice::Automatic;  // what draws into a window
     bool help = false;
     bool version = false;  // print the name and version and exit
 };

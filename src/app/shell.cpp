@@ -351,7 +351,7 @@ int runGame(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    initPlatform({options.headless, options.noPixels, options.traceFile});
+    initPlatform({options.headless, options.noPixels, options.traceFile, options.renderer});
     setWindowTitle(WINDOW_TITLE);
     if (const std::optional<std::string> missing = locateDataFolder()) {
         notify(toString16(*missing), 1);

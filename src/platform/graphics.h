@@ -3,6 +3,7 @@
 // and the picture decoders. Private to src/platform.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -69,9 +70,11 @@ public:
     virtual Pixmap readBack(int width, int height) = 0;
 };
 
-// Painters (painter.cpp). The renderer painter draws through an SDL renderer.
+// Painters (painter.cpp). The renderer painter draws the frame through an SDL renderer and
+// hands it to the output to be shown (vsync or not) when it is presented.
 struct SDL_Renderer;
-std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned generation);
+using FrameOutput = std::function<void(bool vsync)>;
+std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned generation, FrameOutput output);
 std::unique_ptr<Painter> makeNullPainter();
 // Frees a cached texture if its renderer still exists; called when an image dies.
 void releaseTexture(TextureSlot& slot);

@@ -70,9 +70,16 @@ bool windowMinimised(uint32_t windowId) {
 
 // Activation changes while the window is minimised are not the player's doing.
 void takeWindowEvent(const SDL_WindowEvent& event) {
+    if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED) windowResized();
     if (windowMinimised(event.windowID)) return;
     if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) windowFocus(false);
     if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) windowFocus(true);
+}
+
+// The window reports the pointer in its own pixels; the game works in the frame's.
+void takeMouseMove(int x, int y) {
+    windowToFrame(x, y);
+    injectMouseMove(x, y);
 }
 
 void takeEvent(const SDL_Event& event) {
@@ -80,10 +87,10 @@ void takeEvent(const SDL_Event& event) {
     case SDL_KEYDOWN: takeKey(event.key, true); break;
     case SDL_KEYUP: takeKey(event.key, false); break;
     case SDL_TEXTINPUT: injectText(event.text.text); break;
-    case SDL_MOUSEMOTION: injectMouseMove(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEMOTION: takeMouseMove(event.motion.x, event.motion.y); break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        injectMouseMove(event.button.x, event.button.y);
+        takeMouseMove(event.button.x, event.button.y);
         injectMouseButton(gameButtonFromSdl(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
         break;
     case SDL_MOUSEWHEEL:

@@ -16,8 +16,13 @@ void shutdownAudio();
 void audioTick();
 
 // Graphics (display.cpp and friends): the painter, images and the window.
-void initGraphics(bool headless, bool noPixels);
+void initGraphics(bool headless, bool noPixels, RendererChoice choice);
 void shutdownGraphics();
+// A position in the window's coordinates → the same place in the frame's logical pixels
+// (outside 0..size-1 on the black bars). Unchanged without a window.
+void windowToFrame(int& x, int& y);
+// The window changed its size (or may have): its real size is asked for again.
+void windowResized();
 // The window title as last set; message boxes carry it as their caption.
 const String& windowTitle();
 

@@ -35,18 +35,10 @@ Pixmap opaqueBlack(int width, int height) {
     return {width, height, std::vector<Rgba>(size_t(width) * size_t(height), Rgba{0, 0, 0, 255})};
 }
 
-// Nearest-pixel scaling of a window's real pixels to the logical size.
-Pixmap resized(const Pixmap& real, int width, int height) {
-    Pixmap result = opaqueBlack(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) result.at(x, y) = real.at(x * real.width / width, y * real.height / height);
-    return result;
-}
-
 class RendererPainter : public Painter {
 public:
-    RendererPainter(SDL_Renderer* renderer, unsigned generation)
-        : renderer_(renderer), generation_(generation) {}
+    RendererPainter(SDL_Renderer* renderer, unsigned generation, FrameOutput output)
+        : renderer_(renderer), generation_(generation), output_(std::move(output)) {}
 
     void clear() override {
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -58,11 +50,13 @@ public:
             SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
             vsync_ = vsync;
         }
-        SDL_RenderPresent(renderer_);
+        output_(vsync);
+        setClip(clip_);  // showing the frame may have switched render targets, which resets it
     }
 
     void setClip(const PixelRect& rect) override {
         // SDL switches clipping off for an empty rectangle, so that case is kept here.
+        clip_ = rect;
         clipEmpty_ = rect.w <= 0 || rect.h <= 0;
         SDL_Rect clip{rect.x, rect.y, rect.w, rect.h};
         if (!clipEmpty_) SDL_RenderSetClipRect(renderer_, &clip);
@@ -84,26 +78,20 @@ public:
                           SDL_RendererFlip(flip));
     }
 
-    // Read in the back buffer's own format (a plain copy in SDL) and unpacked in place:
-    // much faster than SDL's conversion, and one buffer instead of two.
+    // Read in the frame's own format (a plain copy in SDL) and unpacked in place: much faster
+    // than SDL's conversion, and one buffer instead of two. The renderer draws into a frame of
+    // the logical size on every path, so no scaling back is needed.
     Pixmap readBack(int width, int height) override {
-        SDL_Rect viewport;
-        float scaleX = 1, scaleY = 1;
-        SDL_RenderGetViewport(renderer_, &viewport);
-        SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
-        int realWidth = int(viewport.w * scaleX), realHeight = int(viewport.h * scaleY);
-        Pixmap real{realWidth, realHeight, {}};
-        real.pixels.resize(size_t(std::max(realWidth, 0)) * size_t(std::max(realHeight, 0)));
-        if (real.pixels.empty() ||
-            SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, real.pixels.data(), realWidth * 4) != 0)
+        Pixmap frame{width, height, std::vector<Rgba>(size_t(std::max(width, 0)) * size_t(std::max(height, 0)))};
+        if (frame.pixels.empty() ||
+            SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, frame.pixels.data(), width * 4) != 0)
             return opaqueBlack(width, height);
-        for (Rgba& p : real.pixels) {
+        for (Rgba& p : frame.pixels) {
             Uint32 argb;
             std::memcpy(&argb, &p, 4);
             p = Rgba{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), 255};
         }
-        if (realWidth == width && realHeight == height) return real;
-        return resized(real, width, height);
+        return frame;
     }
 
 private:
@@ -127,8 +115,8 @@ private:
         if (!live(slot)) {
             slot = {};  // made by a renderer that no longer exists, which freed it
             if (pixels.pixels.empty()) return nullptr;
-            slot.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
-                                             pixels.width, pixels.height);
+            slot.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, pixels.width,
+                                             pixels.height);
             if (!slot.texture) return nullptr;
             slot.generation = generation_;
             stale = true;
@@ -140,7 +128,9 @@ private:
 
     SDL_Renderer* renderer_;
     unsigned generation_;
+    FrameOutput output_;
     bool vsync_ = true;
+    PixelRect clip_;
     bool clipEmpty_ = false;
 };
 
@@ -155,8 +145,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned generation) {
-    return std::make_unique<RendererPainter>(renderer, generation);
+std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned generation, FrameOutput output) {
+    return std::make_unique<RendererPainter>(renderer, generation, std::move(output));
 }
 
 std::unique_ptr<Painter> makeNullPainter() { return std::make_unique<NullPainter>(); }

@@ -9,7 +9,7 @@ void initPlatform(const PlatformConfig& config) {
     headlessRun = config.headless;
     initClock(config.headless);
     if (!config.traceFile.empty()) openTrace(config.traceFile);
-    initGraphics(config.headless, config.headless && config.noPixels);
+    initGraphics(config.headless, config.headless && config.noPixels, config.renderer);
     initAudio(config.headless);
 }
 

@@ -13,10 +13,15 @@ using String = std::u16string;
 
 // --- Start-up and configuration ---
 
+// Which renderer draws into a window: automatic takes a GPU's renderer and our own software
+// path where the only accelerated renderer rasterises on the CPU.
+enum class RendererChoice { Automatic, Software, Accelerated };
+
 struct PlatformConfig {
     bool headless = false;   // offscreen software drawing, virtual clock, no audio device
     bool noPixels = false;   // with headless: drawing calls do nothing
     std::string traceFile;   // when set, debugLog writes one line per call here
+    RendererChoice renderer = RendererChoice::Automatic;
 };
 
 // Called once by main before anything else of the platform is used.
@@ -84,6 +89,13 @@ void showPointer();
 void hidePointer();
 // Copies the current back buffer (logical 1024x768) into a pixmap; used for screenshots.
 Pixmap grabBackBuffer();
+// Where the frame is shown: the window's real size and the rectangle the frame is scaled into,
+// in the window's pixels; all zero without a window.
+struct ShownFrame {
+    int windowWidth = 0, windowHeight = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+ShownFrame shownFrame();
 // Id of the open window (0 when there is none); stands in for the window handle.
 int activeWindow();
 void setWindowIcon(const Pixmap& icon);

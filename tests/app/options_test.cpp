@@ -41,10 +41,19 @@ TEST(Options, LevelAndAutoplay) {
     EXPECT_EQ(switched.level, 7);
 }
 
+TEST(Options, RendererKinds) {
+    EXPECT_EQ(parseOptions({}).renderer, RendererChoice::Automatic);
+    EXPECT_EQ(parseOptions({"--renderer", "software"}).renderer, RendererChoice::Software);
+    EXPECT_EQ(parseOptions({"--renderer", "accelerated"}).renderer, RendererChoice::Accelerated);
+    // An unknown kind leaves the choice to the game; a missing one too.
+    EXPECT_EQ(parseOptions({"--renderer", "Software"}).renderer, RendererChoice::Automatic);
+    EXPECT_EQ(parseOptions({"--renderer"}).renderer, RendererChoice::Automatic);
+}
+
 TEST(Options, HelpListsEveryOption) {
     std::string help = optionsHelp();
     for (const char* name : {"-v", "--headless", "--no-pixels", "--frames", "--seed", "--script", "--stats", "--trace",
-                             "--dump", "--level", "--autoplay", "--help", "--version", "PENDREL_DATA"}) {
+                             "--dump", "--level", "--autoplay", "--renderer", "--help", "--version", "PENDREL_DATA"}) {
         EXPECT_NE(help.find(name), std::string::npos) << name;
     }
 }

@@ -1,0 +1,16 @@
+#include "platform/x11_size.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
+bool x11WindowSize(SDL_Window* window, int& width, int& height) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) return false;
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
