@@ -79,6 +79,7 @@ protected:
         game.setEnvironment("DISPLAY", server.display());
         game.setEnvironment("SDL_AUDIODRIVER", "dummy");
         game.setEnvironment("SDL_VIDEODRIVER", "x11");  // no quiet fallback to another driver
+        game.setEnvironment("LSAN_OPTIONS", "suppressions=" PENDREL_SOURCE_DIR "/tests/e2e/window_leaks.supp");
     }
 
     // The settings of a player who chose full screen (1) or the window (0).
