@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <linux/capability.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -181,6 +183,36 @@ protected:
         waitFor(pid);
     }
 
+    // Starts the game and kills it with SIGKILL `delay` after the `nth` temporary file of a save
+    // appeared in the save folder (or when the run ends first).
+    void killInsideSave(const std::vector<std::string>& args, int nth, std::chrono::microseconds delay) {
+        std::vector<std::string> all{"--headless", "--no-pixels", "--seed", "3"};
+        all.insert(all.end(), args.begin(), args.end());
+        const int watch = inotify_init1(IN_NONBLOCK);
+        inotify_add_watch(watch, game.saveFolder().c_str(), IN_CREATE);
+        const pid_t pid = game.start(all);
+        for (int seen = 0; seen <= nth && waitForTemporaryFile(watch);) ++seen;
+        std::this_thread::sleep_for(delay);
+        kill(pid, SIGKILL);
+        waitFor(pid);
+        close(watch);
+    }
+
+    // True when a temporary file was made in the watched folder within a few seconds.
+    static bool waitForTemporaryFile(int watch) {
+        alignas(inotify_event) char buffer[4096];
+        pollfd ready{watch, POLLIN, 0};
+        while (poll(&ready, 1, 5000) > 0) {
+            const ssize_t got = read(watch, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                if (event->len > 0 && fs::path(event->name).extension() == ".tmp") return true;
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        return false;
+    }
+
     void expectRestartOnTheSaves(const std::string& when) {
         GameResult again = play({"--frames", "20"});
         EXPECT_EQ(again.exitCode, 0) << when << "\n" << again.errorOutput;
@@ -213,6 +245,29 @@ TEST_P(KilledGame, LeavesCompleteSavesAndStartsAgain) {
         if (HasFailure()) return;
     }
     std::cout << plan.kills << " kills, " << midSave << " of them inside a save (its temporary file left behind)\n";
+}
+
+// Kills aimed at the saves themselves: each run is killed just after one of its saves began
+// writing (its temporary file appeared), a few dozen microseconds later or at once.
+TEST_F(KilledGame, KilledWhileSavingLeavesCompleteSaves) {
+    const std::vector<std::string> args = {"--level", "1", "--autoplay", "--script",
+                                           game.script("suspend.txt", suspensionScript())};
+    ASSERT_EQ(play({"--level", "1", "--frames", "30"}).exitCode, 0);
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> nth(0, 6);
+    std::uniform_int_distribution<int> delay(0, 60);
+    int midSave = 0;
+    constexpr int KILLS = 40;
+    for (int kill = 1; kill <= KILLS; ++kill) {
+        killInsideSave(args, nth(random), std::chrono::microseconds(delay(random)));
+        const std::string when = "after aimed kill " + std::to_string(kill);
+        midSave += removeTemporaryFiles(game.saveFolder()) ? 1 : 0;
+        expectCompleteSaves(game.saveFolder(), when);
+        expectSavesLoad(game.saveFolder(), when);
+        if (kill % 20 == 0) expectRestartOnTheSaves(when);
+        if (HasFailure()) return;
+    }
+    std::cout << KILLS << " aimed kills, " << midSave << " of them inside a save (its temporary file left behind)\n";
 }
 
 // 200 kills in all, split so that the test runs spread over parallel test processes.

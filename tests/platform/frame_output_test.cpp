@@ -1,32 +1,34 @@
 // Where the frame lands in a window of any size, and which renderer draws into the window.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/frame_output.h"
 
 namespace {
 
-void expectRect(const FrameRect& rect, int x, int y, int w, int h) {
-    EXPECT_EQ(rect.x, x);
-    EXPECT_EQ(rect.y, y);
-    EXPECT_EQ(rect.w, w);
-    EXPECT_EQ(rect.h, h);
+using Rect = std::array<int, 4>;
+
+Rect fit(int outWidth, int outHeight, int frameWidth = 1024, int frameHeight = 768) {
+    const FrameRect rect = fitFrame(frameWidth, frameHeight, outWidth, outHeight);
+    return {rect.x, rect.y, rect.w, rect.h};
 }
 
 }  // namespace
 
 TEST(FitFrame, FillsTheSideThatLimitsAndCentresTheOther) {
-    expectRect(fitFrame(1024, 768, 1024, 768), 0, 0, 1024, 768);
-    expectRect(fitFrame(1024, 768, 1280, 1024), 0, 32, 1280, 960);    // bars above and below
-    expectRect(fitFrame(1024, 768, 1920, 1080), 240, 0, 1440, 1080);  // bars left and right
-    expectRect(fitFrame(1024, 768, 800, 600), 0, 0, 800, 600);        // smaller than the frame
-    expectRect(fitFrame(1024, 768, 1025, 769), 0, 0, 1025, 768);      // odd leftovers stay inside
-    expectRect(fitFrame(1024, 768, 3, 1000), 0, 499, 3, 2);
+    EXPECT_EQ(fit(1024, 768), (Rect{0, 0, 1024, 768}));
+    EXPECT_EQ(fit(1280, 1024), (Rect{0, 32, 1280, 960}));    // bars above and below
+    EXPECT_EQ(fit(1920, 1080), (Rect{240, 0, 1440, 1080}));  // bars left and right
+    EXPECT_EQ(fit(800, 600), (Rect{0, 0, 800, 600}));        // smaller than the frame
+    EXPECT_EQ(fit(1025, 769), (Rect{0, 0, 1025, 768}));      // odd leftovers stay inside
+    EXPECT_EQ(fit(3, 1000), (Rect{0, 499, 3, 2}));
 }
 
 TEST(FitFrame, NothingToShowInAnEmptyOutput) {
-    expectRect(fitFrame(1024, 768, 0, 768), 0, 0, 0, 0);
-    expectRect(fitFrame(1024, 768, 1024, -5), 0, 0, 0, 0);
-    expectRect(fitFrame(0, 0, 1024, 768), 0, 0, 0, 0);
+    EXPECT_EQ(fit(0, 768), (Rect{0, 0, 0, 0}));
+    EXPECT_EQ(fit(1024, -5), (Rect{0, 0, 0, 0}));
+    EXPECT_EQ(fit(1024, 768, 0, 0), (Rect{0, 0, 0, 0}));
 }
 
 TEST(RendererChoice, SoftwareRasterisersAreRecognised) {
