@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/decode_ahead.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -109,7 +110,7 @@ Image makeImage(int width, int height, int flags, std::vector<Pixmap> frames) {
     return image;
 }
 
-Image loadImage(const String& file, int flags) { return imageFromPicture(decodePicture(readWholeFile(file)), flags); }
+Image loadImage(const String& file, int flags) { return imageFromPicture(decodePictureFile(file), flags); }
 
 Image loadImage(const Stream& stream, int flags) {
     if (!stream) return nullptr;
@@ -122,7 +123,7 @@ Image loadImage(const Pixmap& pixels, int flags) {
 }
 
 Image loadAnimImage(const String& file, int cellWidth, int cellHeight, int first, int count, int flags) {
-    DecodedPicture picture = decodePicture(readWholeFile(file));
+    DecodedPicture picture = decodePictureFile(file);
     if (!picture.pixmap || cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
     int across = picture.pixmap->width / cellWidth;
     int cells = across * (picture.pixmap->height / cellHeight);
