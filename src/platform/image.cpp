@@ -16,17 +16,20 @@ int normaliseFlags(int flags) { return flags == -1 ? IMAGE_MASKED | IMAGE_FILTER
 // alpha channel of their own.
 bool masksPicture(int flags, bool hasAlpha) { return (flags & IMAGE_MASKED) && !hasAlpha; }
 
+// The picture's pixels are taken over, not copied, when nothing else holds them.
 Pixmap preparePixels(const DecodedPicture& picture, int flags) {
     if (masksPicture(flags, picture.hasAlpha)) return *maskPixmap(*picture.pixmap, 0, 0, 0);
+    if (picture.pixmap.use_count() == 1) return std::move(*picture.pixmap);
     return *picture.pixmap;
 }
 
 Image imageFromPicture(const DecodedPicture& picture, int flags) {
     if (!picture.pixmap) return nullptr;
     flags = normaliseFlags(flags);
-    Pixmap pixels = preparePixels(picture, flags);
-    int width = pixels.width, height = pixels.height;
-    Image image = makeImage(width, height, flags, {std::move(pixels)});
+    std::vector<Pixmap> frames;
+    frames.push_back(preparePixels(picture, flags));
+    int width = frames[0].width, height = frames[0].height;
+    Image image = makeImage(width, height, flags, std::move(frames));
     image->maskedOnLoad = masksPicture(flags, picture.hasAlpha);
     return image;
 }
