@@ -230,7 +230,9 @@ TEST_F(SoundFiles, StreamedMusicGivesTheSamplesOfTheWholeDecodeAcrossTheLoop) {
         EXPECT_TRUE(streamed->loop);
         ASSERT_EQ(streamed->frames(), whole->frames()) << channels;
         EXPECT_NEAR(double(whole->frames()), MIX_RATE * 1.5, 64);
-        if (channels == 1) EXPECT_EQ(whole->samples[2001], whole->samples[2000]);
+        if (channels == 1) {
+            EXPECT_EQ(whole->samples[2001], whole->samples[2000]);
+        }
         // Two and a half times through: the first seconds and twice across the loop point.
         const size_t total = whole->frames() * 5 / 2;
         EXPECT_EQ(played(streamed, total, 1024), played(whole, total, 1024)) << channels;
