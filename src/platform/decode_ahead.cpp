@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstring>
+#include <filesystem>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -17,6 +18,15 @@ namespace {
 
 // The worker starts no further file while the results it holds come to this many bytes.
 constexpr size_t HELD_BYTES_LIMIT = size_t(48) << 20;
+
+// A game file's real path made absolute: a result must not be taken for another file of the
+// same relative name after the working folder changed.
+std::string absolutePath(const String& file) {
+    const std::string path = resolvePath(file);
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
 
 bool startsWith(const std::vector<uint8_t>& bytes, const char* magic) {
     return bytes.size() >= 4 && std::memcmp(bytes.data(), magic, 4) == 0;
@@ -59,7 +69,7 @@ Result share(const Result& result) {
 enum class State { QUEUED, DECODING, READY };
 
 struct Entry {
-    std::string path;  // the real path
+    std::string path;  // the absolute real path
     int loads = 1;     // loads still to take it; 0 once released while the worker is at it
     State state = State::QUEUED;
     Result result;
@@ -71,7 +81,7 @@ public:
 
     void name(const std::vector<String>& files) {
         std::vector<std::string> paths;
-        for (const String& file : files) paths.push_back(resolvePath(file));
+        for (const String& file : files) paths.push_back(absolutePath(file));
         std::lock_guard guard(lock);
         releaseAll();
         taken = 0;
@@ -221,13 +231,13 @@ DecodeAheadCache& cache() {
 void decodeAhead(const std::vector<String>& files) { cache().name(files); }
 
 DecodedPicture decodePictureFile(const String& file) {
-    const std::string path = resolvePath(file);
+    const std::string path = absolutePath(file);
     if (std::optional<Result> result = cache().take(path)) return result->picture;
     return decodePicture(readRealFile(path));
 }
 
 Sound decodeSoundFile(const String& file, bool loop) {
-    const std::string path = resolvePath(file);
+    const std::string path = absolutePath(file);
     std::optional<Result> result = cache().take(path);
     if (!result) return decodeSound(readRealFile(path), loop);
     if (!result->bytes.empty()) return decodeSound(result->bytes, loop);

@@ -83,6 +83,23 @@ TEST_F(DecodeAhead, ResultsNotTakenAreReleasedByTheNextNaming) {
     EXPECT_EQ(decodeAheadTaken(), 0);
 }
 
+TEST_F(DecodeAhead, ARelativeNameIsTakenOnlyInTheFolderItWasNamedIn) {
+    std::filesystem::create_directories(folder / "a");
+    std::filesystem::create_directories(folder / "b");
+    savePng("a/same.png", gradient(6, 6));
+    savePng("b/same.png", gradient(9, 9));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder / "a");
+    decodeAhead({u"same.png"});
+    waitForDecodeAhead();
+    std::filesystem::current_path(folder / "b");
+    const Image image = loadImage(u"same.png", 0);
+    std::filesystem::current_path(before);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(imageWidth(image), 9);
+    EXPECT_EQ(decodeAheadTaken(), 0);
+}
+
 TEST_F(DecodeAhead, MissingAndDamagedFilesLoadAsNothing) {
     const String missing = file("missing.png");
     const String damaged = headless::writeBytes(folder / "damaged.png", {0x89, 'P', 'N', 'G', 1, 2, 3});
