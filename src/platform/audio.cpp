@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/decode_ahead.h"
 #include "platform/internal.h"
 #include "platform/mixer.h"
 #include "platform/sound_decode.h"
@@ -117,8 +118,8 @@ void audioTick() {
 }
 
 Sound loadSound(const String& file, int flags) {
-    const std::vector<uint8_t> bytes = readWholeFile(file);
-    Sound sound = decodeSound(bytes, (flags & SOUND_LOOP) != 0);
+    const bool loop = (flags & SOUND_LOOP) != 0;
+    Sound sound = (flags & SOUND_STREAM) ? streamSound(readWholeFile(file), loop) : decodeSoundFile(file, loop);
     if (!sound) debugLog(u"loadSound: cannot load " + file);
     return sound;
 }

@@ -288,8 +288,10 @@ std::vector<uint8_t> readAllBytes(const Stream& stream) {
     return bytes;
 }
 
-std::vector<uint8_t> readWholeFile(const String& file) {
-    return readFileBytes(resolvePath(file)).value_or(std::vector<uint8_t>{});
+std::vector<uint8_t> readWholeFile(const String& file) { return readRealFile(resolvePath(file)); }
+
+std::vector<uint8_t> readRealFile(const std::string& path) {
+    return readFileBytes(path).value_or(std::vector<uint8_t>{});
 }
 
 String loadText(const String& file) {

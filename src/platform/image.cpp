@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/decode_ahead.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -15,17 +16,20 @@ int normaliseFlags(int flags) { return flags == -1 ? IMAGE_MASKED | IMAGE_FILTER
 // alpha channel of their own.
 bool masksPicture(int flags, bool hasAlpha) { return (flags & IMAGE_MASKED) && !hasAlpha; }
 
+// The picture's pixels are taken over, not copied, when nothing else holds them.
 Pixmap preparePixels(const DecodedPicture& picture, int flags) {
     if (masksPicture(flags, picture.hasAlpha)) return *maskPixmap(*picture.pixmap, 0, 0, 0);
+    if (picture.pixmap.use_count() == 1) return std::move(*picture.pixmap);
     return *picture.pixmap;
 }
 
 Image imageFromPicture(const DecodedPicture& picture, int flags) {
     if (!picture.pixmap) return nullptr;
     flags = normaliseFlags(flags);
-    Pixmap pixels = preparePixels(picture, flags);
-    int width = pixels.width, height = pixels.height;
-    Image image = makeImage(width, height, flags, {std::move(pixels)});
+    std::vector<Pixmap> frames;
+    frames.push_back(preparePixels(picture, flags));
+    int width = frames[0].width, height = frames[0].height;
+    Image image = makeImage(width, height, flags, std::move(frames));
     image->maskedOnLoad = masksPicture(flags, picture.hasAlpha);
     return image;
 }
@@ -109,7 +113,7 @@ Image makeImage(int width, int height, int flags, std::vector<Pixmap> frames) {
     return image;
 }
 
-Image loadImage(const String& file, int flags) { return imageFromPicture(decodePicture(readWholeFile(file)), flags); }
+Image loadImage(const String& file, int flags) { return imageFromPicture(decodePictureFile(file), flags); }
 
 Image loadImage(const Stream& stream, int flags) {
     if (!stream) return nullptr;
@@ -122,7 +126,7 @@ Image loadImage(const Pixmap& pixels, int flags) {
 }
 
 Image loadAnimImage(const String& file, int cellWidth, int cellHeight, int first, int count, int flags) {
-    DecodedPicture picture = decodePicture(readWholeFile(file));
+    DecodedPicture picture = decodePictureFile(file);
     if (!picture.pixmap || cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
     int across = picture.pixmap->width / cellWidth;
     int cells = across * (picture.pixmap->height / cellHeight);

@@ -31,6 +31,8 @@ const String& windowTitle();
 // Whole-file reads of the layer go through it, so no file sizes an allocation unbounded.
 constexpr size_t FILE_BYTES_LIMIT = size_t(64) << 20;
 std::vector<uint8_t> readWholeFile(const String& file);
+// The same for a real path (resolvePath's result); safe on any thread.
+std::vector<uint8_t> readRealFile(const std::string& path);
 
 // Process (process.cpp): the trace file of debugLog.
 void openTrace(const std::string& path);

@@ -11,8 +11,16 @@ float clampOr(float value, float lo, float hi, float fallback) {
     return std::clamp(value, lo, hi);
 }
 
-// Scratch size of the silent clock: about 23 ms per mix call.
-constexpr int SCRATCH_FRAMES = 1024;
+// Frames a streamed voice decodes at a time: about 12 ms.
+constexpr size_t STREAM_PIECE = 512;
+
+// Adds `frames` stereo frames of `in`, each side at its own volume, to `out`.
+void addScaled(float* out, const float* in, size_t frames, float left, float right) {
+    for (size_t i = 0; i < frames; ++i) {
+        out[2 * i] += in[2 * i] * left;
+        out[2 * i + 1] += in[2 * i + 1] * right;
+    }
+}
 
 }  // namespace
 
@@ -36,7 +44,9 @@ Channel Mixer::play(const Sound& sound, Channel channel, bool paused) {
     voice->sound = sound;
     voice->position = 0;
     voice->paused = paused;
-    voice->ended = false;
+    voice->stream = sound->openStream ? sound->openStream() : nullptr;
+    voice->streamBehind = false;
+    voice->ended = sound->openStream && !voice->stream;
     return Channel{voice->id};
 }
 
@@ -73,34 +83,49 @@ void Mixer::mix(float* stereoOut, int frames) {
 }
 
 Mixer::Voice* Mixer::find(Channel channel) {
-    auto it = std::find_if(voices.begin(), voices.end(),
-                           [&](const Voice& voice) { return voice.id == channel.id; });
+    auto it = std::find_if(voices.begin(), voices.end(), [&](const Voice& voice) { return voice.id == channel.id; });
     return it == voices.end() ? nullptr : &*it;
 }
 
-const Mixer::Voice* Mixer::find(Channel channel) const {
-    return const_cast<Mixer*>(this)->find(channel);
-}
+const Mixer::Voice* Mixer::find(Channel channel) const { return const_cast<Mixer*>(this)->find(channel); }
 
 void Mixer::releaseEnded() {
     std::erase_if(voices, [](const Voice& voice) { return voice.ended; });
 }
 
+void Mixer::skip(size_t frames) {
+    for (Voice& voice : voices) {
+        if (!voice.sound || voice.paused || voice.ended) continue;
+        const size_t length = voice.sound->frames();
+        const size_t position = voice.position + frames;
+        voice.streamBehind = voice.stream != nullptr;
+        if (position < length) {
+            voice.position = position;
+            continue;
+        }
+        voice.ended = !voice.sound->loop || length == 0;
+        voice.position = voice.ended ? 0 : position % length;
+    }
+}
+
 void Mixer::mixVoice(Voice& voice, float* stereoOut, int frames) {
-    const std::vector<float>& samples = voice.sound->samples;
-    const size_t length = voice.sound->frames();
     // Linear pan: the side away from the pan keeps full volume, the other fades to 0.
     const float left = voice.volume * std::min(1.0f, 1.0f - voice.pan);
     const float right = voice.volume * std::min(1.0f, 1.0f + voice.pan);
+    if (voice.stream) {
+        mixStream(voice, stereoOut, size_t(frames), left, right);
+    } else {
+        mixSamples(voice, stereoOut, size_t(frames), left, right);
+    }
+}
+
+void Mixer::mixSamples(Voice& voice, float* stereoOut, size_t frames, float left, float right) {
+    const std::vector<float>& samples = voice.sound->samples;
+    const size_t length = voice.sound->frames();
     size_t done = 0;
-    while (done < size_t(frames) && !voice.ended) {
-        const size_t count = std::min(size_t(frames) - done, length - voice.position);
-        const float* in = samples.data() + 2 * voice.position;
-        float* out = stereoOut + 2 * done;
-        for (size_t i = 0; i < count; ++i) {
-            out[2 * i] += in[2 * i] * left;
-            out[2 * i + 1] += in[2 * i + 1] * right;
-        }
+    while (done < frames && !voice.ended) {
+        const size_t count = std::min(frames - done, length - voice.position);
+        addScaled(stereoOut + 2 * done, samples.data() + 2 * voice.position, count, left, right);
         done += count;
         voice.position += count;
         if (voice.position < length) continue;
@@ -109,8 +134,30 @@ void Mixer::mixVoice(Voice& voice, float* stereoOut, int frames) {
     }
 }
 
-SilentPlayback::SilentPlayback(Mixer& mixer, int nowMs)
-    : mixer(mixer), lastMs(unsigned(nowMs)), scratch(2 * SCRATCH_FRAMES) {}
+// Decodes the next pieces into a small buffer and mixes them; at the end of the stream a
+// looping sound seeks back to its start, and a stream that gives nothing even there ends.
+void Mixer::mixStream(Voice& voice, float* stereoOut, size_t frames, float left, float right) {
+    if (voice.streamBehind) {
+        voice.streamBehind = false;
+        if (!voice.stream->seek(voice.position)) voice.ended = true;
+    }
+    float piece[2 * STREAM_PIECE];
+    bool restarted = false;
+    for (size_t done = 0; done < frames && !voice.ended;) {
+        const size_t wanted = std::min(frames - done, STREAM_PIECE);
+        const size_t got = voice.stream->read(piece, wanted);
+        addScaled(stereoOut + 2 * done, piece, got, left, right);
+        done += got;
+        voice.position += got;
+        if (got > 0) restarted = false;
+        if (got == wanted) continue;
+        voice.position = 0;
+        voice.ended = !voice.sound->loop || restarted || !voice.stream->seek(0);
+        restarted = true;
+    }
+}
+
+SilentPlayback::SilentPlayback(Mixer& mixer, int nowMs) : mixer(mixer), lastMs(unsigned(nowMs)) {}
 
 void SilentPlayback::advanceTo(int nowMs) {
     // The difference modulo 2^32 survives the clock's wrap; a clock set back counts as no time.
@@ -119,9 +166,5 @@ void SilentPlayback::advanceTo(int nowMs) {
     if (elapsedMs <= 0) return;
     const long long due = (long long)elapsedMs * MIX_RATE + frameRemainder;
     frameRemainder = int(due % 1000);
-    for (long long left = due / 1000; left > 0;) {
-        const int frames = int(std::min<long long>(left, SCRATCH_FRAMES));
-        mixer.mix(scratch.data(), frames);
-        left -= frames;
-    }
+    mixer.skip(size_t(due / 1000));
 }

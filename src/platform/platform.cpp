@@ -1,4 +1,5 @@
 // Start-up and shut-down of the platform layer as a whole.
+#include "platform/decode_ahead.h"
 #include "platform/internal.h"
 
 namespace {
@@ -14,6 +15,7 @@ void initPlatform(const PlatformConfig& config) {
 }
 
 void shutdownPlatform() {
+    stopDecodeAhead();
     shutdownAudio();
     shutdownGraphics();
     closeTrace();

@@ -154,7 +154,8 @@ PixmapPtr loadIconPixmap(const String& file);
 
 // --- Audio ---
 
-enum SoundFlags { SOUND_LOOP = 1 };
+// SOUND_STREAM: decoded piece by piece as it plays instead of whole at load (music).
+enum SoundFlags { SOUND_LOOP = 1, SOUND_STREAM = 2 };
 
 Sound loadSound(const String& file, int flags);
 Channel playSound(const Sound& sound, Channel channel = {});
@@ -166,6 +167,16 @@ void resumeChannel(Channel channel);
 int channelPlaying(Channel channel);
 void setChannelVolume(Channel channel, float volume);
 void setChannelPan(Channel channel, float pan);
+
+// --- Decoding ahead ---
+
+// Names the picture and sound files the game is about to load, in the order it loads them (a
+// file loaded twice named twice). A worker thread reads and decodes them meanwhile; loadImage,
+// loadAnimImage and loadSound (not streamed) then take the result and do only the rest (textures
+// are still made when first drawn). A file the worker has not finished is decoded by the load
+// itself, so a load is never slower for waiting. Each call releases what the previous one left
+// untaken (an empty list only releases); the worker starts no file while it holds 48 MiB.
+void decodeAhead(const std::vector<String>& files);
 
 // --- Input and events ---
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game/globals.h"
+#include "scenes/loadscreen.h"
 #include "ui/input.h"
 #include "ui/scene_handler.h"
 
@@ -81,6 +82,9 @@ bool vexaTSceneIntro::pageEndsNow() {
 
 int vexaTSceneIntro::Update() {
     _runtime += 1;
+    // The load screen's pictures and sounds are decoded while the pages show, starting once the
+    // first page is on the screen so that the worker does not hold it up.
+    if (_page == 1 && _runtime == 2) decodeAhead(loadingStepFiles());
     if (_page < 1 || _page > _pages) {
         // No usable configuration: nothing to show, go on to the load screen.
         if (sceneHandler.FaderDir != FADER_DIR_OUT) sceneHandler.fade_out(SCENE_LOADSCREEN, 0, 0);

@@ -5,6 +5,7 @@
 
 #include "game/globals.h"
 #include "match3/effects.h"
+#include "match3/power_up.h"
 #include "match3/scene_match3.h"
 #include "scenes/intro.h"
 #include "scenes/mainmenu.h"
@@ -18,10 +19,10 @@ vexaTSceneLoadscreen sceneLoadscreen;
 
 namespace {
 
-constexpr float BAR_START_Y = 1068;    // below the screen
-constexpr int BAR_GLIDE_FROM = 150;    // the bar glides up after this frame
-constexpr int BAR_LEAVE_FROM = 320;    // and slides down after this one
-constexpr int FADE_FROM = 410;         // the screen fades out over the last 20 frames
+constexpr float BAR_START_Y = 1068;  // below the screen
+constexpr int BAR_GLIDE_FROM = 150;  // the bar glides up after this frame
+constexpr int BAR_LEAVE_FROM = 320;  // and slides down after this one
+constexpr int FADE_FROM = 410;       // the screen fades out over the last 20 frames
 constexpr int BUTTON_WARMUP_FROM = 180;
 
 // Runs one loading step and notes its wall time in the trace (the benchmark reads it).
@@ -44,7 +45,92 @@ void warmUpHoloButtons() {
     roadmapHoloButton.Tick(0);
 }
 
+void addNumbered(std::vector<String>& files, const String& stem, int last, const String& ending = u".png") {
+    for (int n = 1; n <= last; ++n) files.push_back(stem + intToString(n) + ending);
+}
+
+// The probe that tells whether sounds work, then the sound table in number order.
+void addEffectSounds(std::vector<String>& files) {
+    files.push_back(u"data/sfx/button1.ogg");
+    for (const char16_t* name : soundFiles)
+        if (name) files.push_back(u"data/sfx/" + String(name));
+}
+
+// The holo buttons, their wobble, the asteroids and the impact of the interface step.
+void addInterfaceEffects(std::vector<String>& files) {
+    addNumbered(files, u"data/ui/buttons/0", 3, u"_holo.png");
+    files.push_back(u"data/effects/holowobbel.png");
+    addNumbered(files, u"data/effects/asts", 5);
+    files.push_back(u"data/effects/impact.png");
+}
+
+void addInterfacePictures(std::vector<String>& files) {
+    for (const char16_t* name : {u"popupsmall",
+                                 u"popupmedium",
+                                 u"popupbig",
+                                 u"popupmini",
+                                 u"playermenu",
+                                 u"popupshadow",
+                                 u"optionstrack",
+                                 u"coll",
+                                 u"coll3",
+                                 u"niner",
+                                 u"helptileexpl",
+                                 u"helpstoneexpl",
+                                 u"buttons/button_holo",
+                                 u"buttons/button_glas",
+                                 u"buttons/next",
+                                 u"buttons/previous",
+                                 u"buttons/button_close",
+                                 u"buttons/button_closehover",
+                                 u"cb",
+                                 u"h",
+                                 u"bnmove2",
+                                 u"playermenu",
+                                 u"bar",
+                                 u"uitopfull",
+                                 u"scores"})
+        files.push_back(u"data/ui/" + String(name) + u".png");
+    for (const char16_t* name :
+         {u"stage-waypoint-aktiv", u"stage-waypoint-inaktiv", u"waypoint-aktiv", u"waypoint-inaktiv"})
+        files.push_back(u"data/roadmap/" + String(name) + u".png");
+    addInterfaceEffects(files);
+}
+
+void addBoardPictures(std::vector<String>& files) {
+    files.push_back(u"data/match3/m3uilongbar.png");
+    files.push_back(u"data/effects/logoglow.png");
+    files.push_back(u"data/effects/rays2.png");
+    for (const char16_t* name : {u"cell", u"moss", u"cellmask", u"cellmark", u"m3uiup"})
+        files.push_back(u"data/match3/" + String(name) + u".png");
+    files.push_back(u"data/texts/gameon.png");
+    addNumbered(files, u"data/match3/cellrow", 11);
+    addNumbered(files, u"data/match3/border", 24);
+    addNumbered(files, u"data/match3/item1-", 18);
+    addNumbered(files, u"data/match3/arrow", 4);
+    for (const vexaTPowerUp* powerUp : powerUpsInFrameOrder())
+        for (const char16_t* name : {u"ready.png", u"disabled.png", u"background.png", u"lock.png"})
+            files.push_back(powerUp->imgPath + name);
+    files.push_back(u"data/match3/ast.png");
+}
+
+void addEffectPictures(std::vector<String>& files) {
+    for (const char16_t* stem : {u"data/effects/glb", u"data/effects/glo", u"data/effects/dirt"})
+        addNumbered(files, stem, 9);
+    files.push_back(u"data/effects/bombflare.png");
+    files.push_back(u"data/effects/glowstar.png");
+}
+
 }  // namespace
+
+std::vector<String> loadingStepFiles() {
+    std::vector<String> files;
+    addEffectSounds(files);
+    addInterfacePictures(files);
+    addBoardPictures(files);
+    addEffectPictures(files);
+    return files;
+}
 
 void loadEffectSounds() {
     timedStep(u"sounds", [] { soundHandler.init_sound(); });
@@ -94,6 +180,7 @@ int vexaTSceneLoadscreen::Update() {
     setScale(1, 1);
     runLoadingStep(r);
     if (r == LOADSCREEN_FRAMES) {
+        decodeAhead({});  // the loading is over: nothing decoded ahead stays held
         sceneIntro.Leave();
         sceneMainmenu.Prepare();
     }

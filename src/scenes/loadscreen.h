@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "core/bild.h"
 #include "ui/scene.h"
@@ -31,6 +32,9 @@ private:
     void drawFill(float edge);
 };
 
+// The picture and sound files the loading steps load, in their order, a file loaded twice named
+// twice: decoded ahead while the intro plays or a direct level start begins.
+std::vector<String> loadingStepFiles();
 // Loads the effect sounds, the load screen's first step (in its Prepare), timed like the others.
 void loadEffectSounds();
 // Runs the loading step of load-screen frame `frame` (one of LOADING_STEP_FRAMES; nothing for

@@ -176,7 +176,7 @@ int vexaTSoundHandler::sounds() {
 int vexaTSoundHandler::play_music(const String &title) {
   akttitle = title;
   stop_music();
-  music = loadSound(u"data/music/" + title, SOUND_LOOP);
+  music = loadSound(u"data/music/" + title, SOUND_LOOP | SOUND_STREAM);
   if (music)
     musicChannel = cueSound(music);
   _mixing->volume(musicChannel, float(config.musiklaut) / VOLUME_FULL);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <numbers>
 
+#include "platform/decode_ahead.h"
 #include "platform/mixer.h"
 
 namespace {
@@ -199,6 +200,101 @@ TEST_F(SoundFiles, MissingEmptyAndDamagedFilesLoadAsNone) {
     EXPECT_FALSE(loadSound(toString16((folder / "missing.ogg").string()), 0));
     EXPECT_FALSE(loadSound(toString16(folder.string()), 0));  // a folder, not a file
     EXPECT_TRUE(loadSound(write("whole.ogg", ogg), 0));
+}
+
+// A tone with noise on it, so that every sample differs and a shifted stream shows.
+std::vector<float> music(int channels, int frames) {
+    std::vector<float> samples = sine(MIX_RATE, channels, frames, 330, 0.4f);
+    const std::vector<float> hiss = noise(frames * channels);
+    for (size_t i = 0; i < samples.size(); ++i) samples[i] += 0.2f * hiss[i];
+    return samples;
+}
+
+// `total` frames of one channel playing the sound from its start, mixed in pieces of `piece`.
+std::vector<float> played(const Sound& sound, size_t total, int piece) {
+    Mixer mixer;
+    mixer.play(sound, {}, false);
+    std::vector<float> out(2 * total);
+    for (size_t done = 0; done < total; done += size_t(piece))
+        mixer.mix(out.data() + 2 * done, int(std::min(size_t(piece), total - done)));
+    return out;
+}
+
+TEST_F(SoundFiles, StreamedMusicGivesTheSamplesOfTheWholeDecodeAcrossTheLoop) {
+    for (int channels : {1, 2}) {
+        const String name = write("music.ogg", oggBytes(MIX_RATE, channels, music(channels, MIX_RATE * 3 / 2)));
+        const Sound whole = loadSound(name, SOUND_LOOP);
+        const Sound streamed = loadSound(name, SOUND_LOOP | SOUND_STREAM);
+        ASSERT_TRUE(whole && streamed) << channels;
+        EXPECT_TRUE(streamed->samples.empty());
+        EXPECT_TRUE(streamed->loop);
+        ASSERT_EQ(streamed->frames(), whole->frames()) << channels;
+        EXPECT_NEAR(double(whole->frames()), MIX_RATE * 1.5, 64);
+        if (channels == 1) {
+            EXPECT_EQ(whole->samples[2001], whole->samples[2000]);
+        }
+        // Two and a half times through: the first seconds and twice across the loop point.
+        const size_t total = whole->frames() * 5 / 2;
+        EXPECT_EQ(played(streamed, total, 1024), played(whole, total, 1024)) << channels;
+        EXPECT_EQ(played(streamed, total, 333), played(whole, total, 1000)) << channels;
+    }
+}
+
+TEST_F(SoundFiles, StreamedMusicSkippedSilentlyGoesOnFromTheRightPlaceAndEnds) {
+    const String name = write("music.ogg", oggBytes(MIX_RATE, 2, music(2, MIX_RATE)));
+    const Sound whole = loadSound(name, SOUND_LOOP);
+    const Sound streamed = loadSound(name, SOUND_LOOP | SOUND_STREAM);
+    ASSERT_TRUE(whole && streamed);
+    Mixer silent, heard;
+    silent.play(streamed, {}, false);
+    heard.play(whole, {}, false);
+    std::vector<float> skipped(2 * whole->frames()), expected(2 * whole->frames());
+    for (size_t frames : {size_t(30000), whole->frames() - 100}) {
+        silent.skip(frames);
+        heard.mix(expected.data(), int(frames));
+        silent.mix(skipped.data(), 20000);
+        heard.mix(expected.data(), 20000);
+        EXPECT_EQ(std::vector<float>(skipped.begin(), skipped.begin() + 40000),
+                  std::vector<float>(expected.begin(), expected.begin() + 40000));
+    }
+    // Played once, the stream ends with its length as the whole sound does.
+    const Sound once = loadSound(name, SOUND_STREAM);
+    ASSERT_TRUE(once);
+    const Channel channel = silent.play(once, {}, false);
+    silent.skip(once->frames() - 1);
+    EXPECT_TRUE(silent.playing(channel));
+    silent.mix(skipped.data(), 2);
+    EXPECT_FALSE(silent.playing(channel));
+}
+
+TEST_F(SoundFiles, DamagedMusicStreamsAsNothing) {
+    const std::string ogg = oggBytes(MIX_RATE, 2, music(2, MIX_RATE / 2));
+    EXPECT_FALSE(loadSound(write("half.ogg", ogg.substr(0, ogg.size() / 2)), SOUND_STREAM));
+    EXPECT_FALSE(loadSound(write("magic.ogg", "OggS"), SOUND_STREAM));
+    EXPECT_FALSE(loadSound(toString16((folder / "missing.ogg").string()), SOUND_STREAM));
+    // Another rate is resampled whole, as before.
+    const Sound other = loadSound(write("tone.ogg", oggBytes(48000, 1, sine(48000, 1, 4800, 440, 0.5f))), SOUND_STREAM);
+    ASSERT_TRUE(other);
+    EXPECT_FALSE(other->samples.empty());
+}
+
+TEST_F(SoundFiles, NamedSoundsLoadTheSameSamplesEachWithItsOwnLoopFlag) {
+    const String ogg = write("effect.ogg", oggBytes(MIX_RATE, 1, music(1, MIX_RATE / 4)));
+    const String wav = write("effect.wav", wavBytes(22050, 1, sine(22050, 1, 2205, 441, 0.5f)));
+    const Sound plainOgg = loadSound(ogg, 0), plainWav = loadSound(wav, 0);
+    decodeAhead({ogg, wav, ogg});
+    waitForDecodeAhead();
+    const Sound looping = loadSound(ogg, SOUND_LOOP);
+    const Sound once = loadSound(ogg, 0);
+    const Sound named = loadSound(wav, 0);
+    EXPECT_EQ(decodeAheadTaken(), 3);
+    ASSERT_TRUE(looping && once && named);
+    EXPECT_TRUE(looping->loop);
+    EXPECT_FALSE(once->loop);
+    EXPECT_NE(looping, once);
+    EXPECT_EQ(looping->samples, plainOgg->samples);
+    EXPECT_EQ(once->samples, plainOgg->samples);
+    EXPECT_EQ(named->samples, plainWav->samples);
 }
 
 }  // namespace
