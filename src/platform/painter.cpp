@@ -1,11 +1,12 @@
 // Painters: the one that draws image frames through an SDL renderer (one textured copy per
-// frame, mods and blend mode set before each copy), and the one that draws nothing.
+// frame, handed to the frame composer), and the one that draws nothing.
 #include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "platform/frame_composer.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -43,17 +44,24 @@ Pixmap resized(const Pixmap& real, int width, int height) {
     return result;
 }
 
+// Names each texture upload, so a stamp tells a texture and its content apart from all others.
+uint64_t lastStamp = 0;
+
+bool allOpaque(const Pixmap& pixels) {
+    return std::all_of(pixels.pixels.begin(), pixels.pixels.end(), [](const Rgba& p) { return p.a == 255; });
+}
+
 class RendererPainter : public Painter {
 public:
     RendererPainter(SDL_Renderer* renderer, unsigned generation)
-        : renderer_(renderer), generation_(generation) {}
+        : renderer_(renderer), generation_(generation), composer_(renderer, generation, composingWanted()) {}
 
-    void clear() override {
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-    }
+    void clear() override { composer_.clear(); }
+
+    void settle() override { composer_.settle(); }
 
     void present(bool vsync) override {
+        composer_.settle();
         if (SDL_RenderGetWindow(renderer_) && vsync != vsync_) {
             SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
             vsync_ = vsync;
@@ -64,29 +72,20 @@ public:
     void setClip(const PixelRect& rect) override {
         // SDL switches clipping off for an empty rectangle, so that case is kept here.
         clipEmpty_ = rect.w <= 0 || rect.h <= 0;
-        SDL_Rect clip{rect.x, rect.y, rect.w, rect.h};
-        if (!clipEmpty_) SDL_RenderSetClipRect(renderer_, &clip);
+        if (!clipEmpty_) clip_ = rect;
     }
 
     void draw(const DrawCommand& command) override {
         if (clipEmpty_ || command.width == 0 || command.height == 0) return;
         SDL_Texture* texture = textureFor(command);
         if (!texture) return;
-        const Rgba& c = command.colour;
-        SDL_SetTextureColorMod(texture, c.r, c.g, c.b);
-        SDL_SetTextureAlphaMod(texture, command.blend == BLEND_MASK ? 255 : c.a);
-        SDL_SetTextureBlendMode(texture, sdlBlend(command.blend));
-        SDL_SetTextureScaleMode(texture, command.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        SDL_FRect destination{command.left, command.top, command.width, command.height};
-        SDL_FPoint centre{command.centreX, command.centreY};
-        int flip = (command.flipX ? SDL_FLIP_HORIZONTAL : 0) | (command.flipY ? SDL_FLIP_VERTICAL : 0);
-        SDL_RenderCopyExF(renderer_, texture, nullptr, &destination, command.angle, &centre,
-                          SDL_RendererFlip(flip));
+        composer_.draw(texturedCopy(command));
     }
 
     // Read in the back buffer's own format (a plain copy in SDL) and unpacked in place:
     // much faster than SDL's conversion, and one buffer instead of two.
     Pixmap readBack(int width, int height) override {
+        composer_.settle();
         SDL_Rect viewport;
         float scaleX = 1, scaleY = 1;
         SDL_RenderGetViewport(renderer_, &viewport);
@@ -107,6 +106,29 @@ public:
     }
 
 private:
+    TexturedCopy texturedCopy(const DrawCommand& command) const {
+        const ImageFrame& frame = *command.frame;
+        const TextureSlot& slot = command.blend == BLEND_MASK ? frame.maskTexture : frame.texture;
+        const Rgba& c = command.colour;
+        TexturedCopy copy;
+        copy.texture = slot.texture;
+        copy.stamp = slot.stamp;
+        copy.opaque = slot.opaque;
+        copy.destination = {command.left, command.top, command.width, command.height};
+        copy.centre = {command.centreX, command.centreY};
+        copy.angle = command.angle;
+        copy.flip =
+            SDL_RendererFlip((command.flipX ? SDL_FLIP_HORIZONTAL : 0) | (command.flipY ? SDL_FLIP_VERTICAL : 0));
+        copy.blend = sdlBlend(command.blend);
+        copy.scaleMode = command.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+        copy.r = c.r;
+        copy.g = c.g;
+        copy.b = c.b;
+        copy.a = command.blend == BLEND_MASK ? 255 : c.a;
+        copy.clip = clip_;
+        return copy;
+    }
+
     SDL_Texture* textureFor(const DrawCommand& command) {
         ImageFrame& frame = *command.frame;
         if (command.blend != BLEND_MASK) return upload(frame.texture, frame.pixels, frame.textureStale);
@@ -133,7 +155,12 @@ private:
             slot.generation = generation_;
             stale = true;
         }
-        if (stale) SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+        if (stale) {
+            composer_.settle();  // held copies may use this texture as it was
+            SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+            slot.stamp = ++lastStamp;
+            slot.opaque = allOpaque(pixels);
+        }
         stale = false;
         return slot.texture;
     }
@@ -142,6 +169,8 @@ private:
     unsigned generation_;
     bool vsync_ = true;
     bool clipEmpty_ = false;
+    PixelRect clip_;
+    FrameComposer composer_;
 };
 
 class NullPainter : public Painter {
@@ -162,6 +191,9 @@ std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned ge
 std::unique_ptr<Painter> makeNullPainter() { return std::make_unique<NullPainter>(); }
 
 void releaseTexture(TextureSlot& slot) {
-    if (slot.texture && slot.generation == rendererGeneration()) SDL_DestroyTexture(slot.texture);
+    if (slot.texture && slot.generation == rendererGeneration()) {
+        painter().settle();  // held copies may use it
+        SDL_DestroyTexture(slot.texture);
+    }
     slot = {};
 }
