@@ -3,6 +3,7 @@
 // and the picture decoders. Private to src/platform.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,6 +16,8 @@ struct SDL_Texture;
 struct TextureSlot {
     SDL_Texture* texture = nullptr;
     unsigned generation = 0;
+    uint64_t stamp = 0;   // this upload's number, unique among all uploads
+    bool opaque = false;  // every texel has alpha 255
 };
 
 // One frame of an image: its pixels, and the textures made from them on demand.
@@ -66,6 +69,8 @@ public:
     virtual void present(bool vsync) = 0;
     virtual void setClip(const PixelRect& rect) = 0;
     virtual void draw(const DrawCommand& command) = 0;
+    // Draws whatever the painter held back; before a texture it may use changes or dies.
+    virtual void settle() {}
     // The back buffer at its logical size, alpha 255; empty when there are no pixels.
     virtual Pixmap readBack(int width, int height) = 0;
 };

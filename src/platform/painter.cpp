@@ -1,11 +1,12 @@
 // Painters: the one that draws image frames through an SDL renderer (one textured copy per
-// frame, mods and blend mode set before each copy), and the one that draws nothing.
+// frame, handed to the frame composer), and the one that draws nothing.
 #include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "platform/frame_composer.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -35,53 +36,52 @@ Pixmap opaqueBlack(int width, int height) {
     return {width, height, std::vector<Rgba>(size_t(width) * size_t(height), Rgba{0, 0, 0, 255})};
 }
 
+// Names each texture upload, so a stamp tells a texture and its content apart from all others.
+uint64_t lastStamp = 0;
+
+bool allOpaque(const Pixmap& pixels) {
+    return std::all_of(pixels.pixels.begin(), pixels.pixels.end(), [](const Rgba& p) { return p.a == 255; });
+}
+
 class RendererPainter : public Painter {
 public:
     RendererPainter(SDL_Renderer* renderer, unsigned generation, FrameOutput output)
-        : renderer_(renderer), generation_(generation), output_(std::move(output)) {}
+        : renderer_(renderer),
+          generation_(generation),
+          output_(std::move(output)),
+          composer_(renderer, generation, composingWanted()) {}
 
-    void clear() override {
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-    }
+    void clear() override { composer_.clear(); }
+
+    void settle() override { composer_.settle(); }
 
     void present(bool vsync) override {
+        composer_.settle();
         if (SDL_RenderGetWindow(renderer_) && vsync != vsync_) {
             SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
             vsync_ = vsync;
         }
         output_(vsync);
-        setClip(clip_);  // showing the frame may have switched render targets, which resets it
     }
 
     void setClip(const PixelRect& rect) override {
         // SDL switches clipping off for an empty rectangle, so that case is kept here.
-        clip_ = rect;
         clipEmpty_ = rect.w <= 0 || rect.h <= 0;
-        SDL_Rect clip{rect.x, rect.y, rect.w, rect.h};
-        if (!clipEmpty_) SDL_RenderSetClipRect(renderer_, &clip);
+        if (!clipEmpty_) clip_ = rect;
     }
 
     void draw(const DrawCommand& command) override {
         if (clipEmpty_ || command.width == 0 || command.height == 0) return;
         SDL_Texture* texture = textureFor(command);
         if (!texture) return;
-        const Rgba& c = command.colour;
-        SDL_SetTextureColorMod(texture, c.r, c.g, c.b);
-        SDL_SetTextureAlphaMod(texture, command.blend == BLEND_MASK ? 255 : c.a);
-        SDL_SetTextureBlendMode(texture, sdlBlend(command.blend));
-        SDL_SetTextureScaleMode(texture, command.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        SDL_FRect destination{command.left, command.top, command.width, command.height};
-        SDL_FPoint centre{command.centreX, command.centreY};
-        int flip = (command.flipX ? SDL_FLIP_HORIZONTAL : 0) | (command.flipY ? SDL_FLIP_VERTICAL : 0);
-        SDL_RenderCopyExF(renderer_, texture, nullptr, &destination, command.angle, &centre,
-                          SDL_RendererFlip(flip));
+        composer_.draw(texturedCopy(command));
     }
 
     // Read in the frame's own format (a plain copy in SDL) and unpacked in place: much faster
     // than SDL's conversion, and one buffer instead of two. The renderer draws into a frame of
     // the logical size on every path, so no scaling back is needed.
     Pixmap readBack(int width, int height) override {
+        composer_.settle();
         Pixmap frame{width, height, std::vector<Rgba>(size_t(std::max(width, 0)) * size_t(std::max(height, 0)))};
         if (frame.pixels.empty() ||
             SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, frame.pixels.data(), width * 4) != 0)
@@ -95,6 +95,29 @@ public:
     }
 
 private:
+    TexturedCopy texturedCopy(const DrawCommand& command) const {
+        const ImageFrame& frame = *command.frame;
+        const TextureSlot& slot = command.blend == BLEND_MASK ? frame.maskTexture : frame.texture;
+        const Rgba& c = command.colour;
+        TexturedCopy copy;
+        copy.texture = slot.texture;
+        copy.stamp = slot.stamp;
+        copy.opaque = slot.opaque;
+        copy.destination = {command.left, command.top, command.width, command.height};
+        copy.centre = {command.centreX, command.centreY};
+        copy.angle = command.angle;
+        copy.flip =
+            SDL_RendererFlip((command.flipX ? SDL_FLIP_HORIZONTAL : 0) | (command.flipY ? SDL_FLIP_VERTICAL : 0));
+        copy.blend = sdlBlend(command.blend);
+        copy.scaleMode = command.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+        copy.r = c.r;
+        copy.g = c.g;
+        copy.b = c.b;
+        copy.a = command.blend == BLEND_MASK ? 255 : c.a;
+        copy.clip = clip_;
+        return copy;
+    }
+
     SDL_Texture* textureFor(const DrawCommand& command) {
         ImageFrame& frame = *command.frame;
         if (command.blend != BLEND_MASK) return upload(frame.texture, frame.pixels, frame.textureStale);
@@ -121,7 +144,12 @@ private:
             slot.generation = generation_;
             stale = true;
         }
-        if (stale) SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+        if (stale) {
+            composer_.settle();  // held copies may use this texture as it was
+            SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+            slot.stamp = ++lastStamp;
+            slot.opaque = allOpaque(pixels);
+        }
         stale = false;
         return slot.texture;
     }
@@ -130,8 +158,9 @@ private:
     unsigned generation_;
     FrameOutput output_;
     bool vsync_ = true;
-    PixelRect clip_;
     bool clipEmpty_ = false;
+    PixelRect clip_;
+    FrameComposer composer_;
 };
 
 class NullPainter : public Painter {
@@ -152,6 +181,9 @@ std::unique_ptr<Painter> makeRendererPainter(SDL_Renderer* renderer, unsigned ge
 std::unique_ptr<Painter> makeNullPainter() { return std::make_unique<NullPainter>(); }
 
 void releaseTexture(TextureSlot& slot) {
-    if (slot.texture && slot.generation == rendererGeneration()) SDL_DestroyTexture(slot.texture);
+    if (slot.texture && slot.generation == rendererGeneration()) {
+        painter().settle();  // held copies may use it
+        SDL_DestroyTexture(slot.texture);
+    }
     slot = {};
 }
