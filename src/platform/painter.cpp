@@ -109,21 +109,33 @@ public:
 private:
     SDL_Texture* textureFor(const DrawCommand& command) {
         ImageFrame& frame = *command.frame;
-        if (command.blend != BLEND_MASK) return upload(frame.texture, frame.pixels, frame.textureStale);
-        int threshold = maskThreshold(command.alpha);
+        int threshold = command.blend == BLEND_MASK ? maskThreshold(command.alpha) : -1;
         if (threshold > 255) return nullptr;
-        if (threshold != frame.maskThreshold) frame.maskStale = true;
+        // A frame whose texels are all clear or opaque is its own cut-out at any threshold.
+        if (threshold < 0 || frame.twoLevelAlpha) return current(command, frame.texture, frame.textureStale, -1);
+        if (threshold != frame.maskThreshold) {
+            // A mask drawn faded is cut again whenever its alpha changes, from pixels kept for it.
+            if (frame.maskThreshold != -1) frame.keepPixels = true;
+            frame.maskStale = true;
+        }
         frame.maskThreshold = threshold;
-        if (!frame.maskStale && live(frame.maskTexture)) return frame.maskTexture.texture;
-        bool stale = true;
-        SDL_Texture* texture = upload(frame.maskTexture, cutOut(frame.pixels, threshold), stale);
-        frame.maskStale = texture == nullptr;
+        return current(command, frame.maskTexture, frame.maskStale, threshold);
+    }
+
+    // The slot's texture, made again from the frame's pixels (cut out at the threshold, if one
+    // is given) when it is stale or was lost with its renderer; then the pixels may go.
+    SDL_Texture* current(const DrawCommand& command, TextureSlot& slot, bool& stale, int threshold) {
+        if (!stale && live(slot)) return slot.texture;
+        const Pixmap& pixels = framePixels(*command.image, *command.frame);
+        SDL_Texture* texture = threshold < 0 ? upload(slot, pixels) : upload(slot, cutOut(pixels, threshold));
+        stale = texture == nullptr;
+        if (texture) dropPixels(*command.image, *command.frame);
         return texture;
     }
 
     bool live(const TextureSlot& slot) const { return slot.texture && slot.generation == generation_; }
 
-    SDL_Texture* upload(TextureSlot& slot, const Pixmap& pixels, bool& stale) {
+    SDL_Texture* upload(TextureSlot& slot, const Pixmap& pixels) {
         if (!live(slot)) {
             slot = {};  // made by a renderer that no longer exists, which freed it
             if (pixels.pixels.empty()) return nullptr;
@@ -131,10 +143,8 @@ private:
                                              pixels.width, pixels.height);
             if (!slot.texture) return nullptr;
             slot.generation = generation_;
-            stale = true;
         }
-        if (stale) SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
-        stale = false;
+        SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
         return slot.texture;
     }
 
