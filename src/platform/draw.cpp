@@ -40,6 +40,7 @@ void placeAxis(float position, float handle, int size, float scale, float unit, 
 
 void drawFrame(ImageData& image, int frame, float handleX, float handleY, float x, float y) {
     DrawCommand command;
+    command.image = &image;
     command.frame = &image.frames[size_t(frame)];
     command.filtered = (image.flags & IMAGE_FILTERED) != 0;
     placeAxis(x, handleX, image.width, state.scaleX, pixelsPerUnitX(), command.left, command.width, command.centreX);

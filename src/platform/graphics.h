@@ -20,14 +20,28 @@ struct TextureSlot {
     bool opaque = false;  // every texel has alpha 255
 };
 
-// One frame of an image: its pixels, and the textures made from them on demand.
+// One frame of an image: its pixels, and the textures made from them on demand. Once a
+// texture exists the pixels are dropped, unless something reads them back (collision tests,
+// lockImage, masks cut again at a new threshold) or the image has no source to decode them
+// from again (created images, pixel buffers).
 struct ImageFrame {
-    Pixmap pixels;
-    TextureSlot texture;      // the pixels as they are
-    TextureSlot maskTexture;  // alpha cut to 0/255 for the mask blend mode
-    int maskThreshold = -1;   // lowest texel alpha kept in maskTexture
+    Pixmap pixels;               // empty while dropped
+    bool keepPixels = false;     // read back: never dropped again
+    bool twoLevelAlpha = false;  // every alpha is 0 or 255: the mask blend mode needs no cut-out
+    TextureSlot texture;         // the pixels as they are
+    TextureSlot maskTexture;     // alpha cut to 0/255 for the mask blend mode
+    int maskThreshold = -1;      // lowest texel alpha kept in maskTexture
     bool textureStale = true;
     bool maskStale = true;
+};
+
+// Where an image's pixels came from, so that dropped frames can be decoded again (after the
+// renderer that held their textures was lost, or when something starts reading them).
+struct PictureSource {
+    String file;                                        // a picture file of its own
+    std::shared_ptr<const std::vector<uint8_t>> bytes;  // or a picture embedded in another file
+    int cellWidth = 0, cellHeight = 0, first = 0;       // animation cells; 0 for the whole picture
+    bool exists() const { return bytes || !file.empty(); }
 };
 
 struct ImageData {
@@ -38,13 +52,23 @@ struct ImageData {
     float handleX = 0;
     float handleY = 0;
     bool maskedOnLoad = false;  // its mask colour was cut out of a picture without alpha
+    PictureSource source;       // none: every frame keeps its pixels
     std::vector<ImageFrame> frames;
     ~ImageData();
 };
 
+// Image frames' CPU pixels (image.cpp). The frame's pixels, decoded again from the image's
+// source when they were dropped; a picture that cannot be decoded as it was gives transparent
+// frames of the same size.
+const Pixmap& framePixels(ImageData& image, ImageFrame& frame);
+// Lets the frame's pixels go once its textures are made, if they can be decoded again and
+// nothing reads them back.
+void dropPixels(const ImageData& image, ImageFrame& frame);
+
 // Everything drawImage decided about one frame, in pixels of the back buffer.
 struct DrawCommand {
-    ImageFrame* frame = nullptr;
+    ImageData* image = nullptr;
+    ImageFrame* frame = nullptr;  // one of image's frames
     bool filtered = false;
     float left = 0, top = 0, width = 0, height = 0;  // unrotated destination rectangle
     float centreX = 0, centreY = 0;                  // rotation centre, relative to left/top

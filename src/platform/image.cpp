@@ -1,6 +1,7 @@
-// Images: frames of CPU pixels cut from decoded pictures or created empty, their handles
-// and mask colour, pixel access through lockImage, the pixel-exact collision test, and the
-// pixel-buffer helpers maskPixmap and pastePixmap.
+// Images: frames of CPU pixels cut from decoded pictures or created empty, dropped once their
+// textures exist and decoded again from their source when needed, their handles and mask
+// colour, pixel access through lockImage, the pixel-exact collision test, and the pixel-buffer
+// helpers maskPixmap and pastePixmap.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -23,22 +24,67 @@ Pixmap preparePixels(const DecodedPicture& picture, int flags) {
     return *picture.pixmap;
 }
 
-Image imageFromPicture(const DecodedPicture& picture, int flags) {
-    if (!picture.pixmap) return nullptr;
-    flags = normaliseFlags(flags);
-    std::vector<Pixmap> frames;
-    frames.push_back(preparePixels(picture, flags));
-    int width = frames[0].width, height = frames[0].height;
-    Image image = makeImage(width, height, flags, std::move(frames));
-    image->maskedOnLoad = masksPicture(flags, picture.hasAlpha);
-    return image;
-}
-
 Pixmap cutCell(const Pixmap& picture, int left, int top, int width, int height) {
     Pixmap cell{width, height, std::vector<Rgba>(size_t(width) * size_t(height))};
     for (int y = 0; y < height; ++y)
         std::copy_n(&picture.at(left, top + y), width, &cell.at(0, y));
     return cell;
+}
+
+// The frames a decoded picture gives: the whole picture, or `count` of the source's cells
+// from its first on, row by row; none when the picture holds fewer cells.
+std::vector<Pixmap> framesOf(const DecodedPicture& picture, int flags, const PictureSource& source, int count) {
+    if (source.cellWidth <= 0) return {preparePixels(picture, flags)};
+    int across = picture.pixmap->width / source.cellWidth;
+    if (across * (picture.pixmap->height / source.cellHeight) < source.first + count) return {};
+    Pixmap pixels = preparePixels(picture, flags);
+    std::vector<Pixmap> frames;
+    for (int i = source.first; i < source.first + count; ++i)
+        frames.push_back(cutCell(pixels, source.cellWidth * (i % across), source.cellHeight * (i / across),
+                                 source.cellWidth, source.cellHeight));
+    return frames;
+}
+
+Image imageFromPicture(const DecodedPicture& picture, int flags, PictureSource source, int count = 1) {
+    if (!picture.pixmap) return nullptr;
+    flags = normaliseFlags(flags);
+    std::vector<Pixmap> frames = framesOf(picture, flags, source, count);
+    if (frames.empty()) return nullptr;
+    int width = frames[0].width, height = frames[0].height;
+    Image image = makeImage(width, height, flags, std::move(frames));
+    image->maskedOnLoad = masksPicture(flags, picture.hasAlpha);
+    image->source = std::move(source);
+    return image;
+}
+
+DecodedPicture decodeSource(const PictureSource& source) {
+    return decodePicture(source.bytes ? *source.bytes : readWholeFile(source.file));
+}
+
+// The source decoded again, if it still gives frames of the image's size and masking.
+std::vector<Pixmap> decodeAgain(const ImageData& image) {
+    if (!image.source.exists()) return {};
+    DecodedPicture picture = decodeSource(image.source);
+    if (!picture.pixmap || masksPicture(image.flags, picture.hasAlpha) != image.maskedOnLoad) return {};
+    std::vector<Pixmap> frames = framesOf(picture, image.flags, image.source, int(image.frames.size()));
+    auto sameSize = [&image](const Pixmap& f) { return f.width == image.width && f.height == image.height; };
+    bool fits = frames.size() == image.frames.size() && std::all_of(frames.begin(), frames.end(), sameSize);
+    return fits ? frames : std::vector<Pixmap>{};
+}
+
+// Fills every frame that dropped its pixels, from the source or, when it no longer decodes as
+// it did, with transparent pixels; such an image keeps its pixels from then on.
+void restorePixels(ImageData& image) {
+    std::vector<Pixmap> decoded = decodeAgain(image);
+    if (decoded.empty() && image.source.exists()) {
+        debugLog(u"Bild nicht wieder lesbar: " + image.source.file);
+        image.source = {};
+    }
+    Pixmap blank{image.width, image.height, std::vector<Rgba>(size_t(image.width) * size_t(image.height))};
+    for (size_t i = 0; i < image.frames.size(); ++i) {
+        Pixmap& pixels = image.frames[i].pixels;
+        if (pixels.pixels.empty()) pixels = decoded.empty() ? blank : std::move(decoded[i]);
+    }
 }
 
 bool sameColour(const Rgba& p, int r, int g, int b) { return p.r == r && p.g == g && p.b == b; }
@@ -88,6 +134,18 @@ struct Placed {
     }
 };
 
+bool hasTwoLevelAlpha(const Pixmap& pixels) {
+    return std::all_of(pixels.pixels.begin(), pixels.pixels.end(),
+                       [](const Rgba& p) { return p.a == 0 || p.a == 255; });
+}
+
+// The frame's pixels for a reader that needs them again later: they are kept from now on.
+Pixmap& keptPixels(ImageData& image, ImageFrame& frame) {
+    framePixels(image, frame);
+    frame.keepPixels = true;
+    return frame.pixels;
+}
+
 bool validFrame(const Image& image, int frame) {
     return image && frame >= 0 && frame < int(image->frames.size());
 }
@@ -108,16 +166,21 @@ Image makeImage(int width, int height, int flags, std::vector<Pixmap> frames) {
     image->flags = flags;
     for (Pixmap& pixels : frames) {
         image->frames.emplace_back();
+        image->frames.back().twoLevelAlpha = hasTwoLevelAlpha(pixels);
         image->frames.back().pixels = std::move(pixels);
     }
     return image;
 }
 
-Image loadImage(const String& file, int flags) { return imageFromPicture(decodePictureFile(file), flags); }
+Image loadImage(const String& file, int flags) {
+    return imageFromPicture(decodePictureFile(file), flags, PictureSource{file, nullptr});
+}
 
+// A picture embedded in another file keeps its bytes, far smaller than its pixels.
 Image loadImage(const Stream& stream, int flags) {
     if (!stream) return nullptr;
-    return imageFromPicture(decodePicture(readPictureBytes(stream)), flags);
+    auto bytes = std::make_shared<const std::vector<uint8_t>>(readPictureBytes(stream));
+    return imageFromPicture(decodePicture(*bytes), flags, PictureSource{{}, bytes});
 }
 
 // A pixel buffer is taken as it is: it carries its own alpha.
@@ -127,18 +190,8 @@ Image loadImage(const Pixmap& pixels, int flags) {
 
 Image loadAnimImage(const String& file, int cellWidth, int cellHeight, int first, int count, int flags) {
     DecodedPicture picture = decodePictureFile(file);
-    if (!picture.pixmap || cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
-    int across = picture.pixmap->width / cellWidth;
-    int cells = across * (picture.pixmap->height / cellHeight);
-    if (cells < first + count) return nullptr;
-    flags = normaliseFlags(flags);
-    Pixmap pixels = preparePixels(picture, flags);
-    std::vector<Pixmap> frames;
-    for (int i = first; i < first + count; ++i)
-        frames.push_back(cutCell(pixels, cellWidth * (i % across), cellHeight * (i / across), cellWidth, cellHeight));
-    Image image = makeImage(cellWidth, cellHeight, flags, std::move(frames));
-    image->maskedOnLoad = masksPicture(flags, picture.hasAlpha);
-    return image;
+    if (cellWidth <= 0 || cellHeight <= 0 || first < 0 || count <= 0) return nullptr;
+    return imageFromPicture(picture, flags, PictureSource{file, nullptr, cellWidth, cellHeight, first}, count);
 }
 
 Image createImage(int width, int height, int frames, int flags) {
@@ -168,16 +221,27 @@ void getImageHandle(const Image& image, float& x, float& y) {
     y = image ? image->handleY : 0;
 }
 
+const Pixmap& framePixels(ImageData& image, ImageFrame& frame) {
+    if (frame.pixels.pixels.empty()) restorePixels(image);
+    return frame.pixels;
+}
+
+void dropPixels(const ImageData& image, ImageFrame& frame) {
+    if (!frame.keepPixels && image.source.exists()) frame.pixels = Pixmap{};
+}
+
 // For an image masked at load, the transparent pixels held the old mask colour, so the
-// picture is rebuilt and masked again with the new one.
+// picture is rebuilt and masked again with the new one; its decoded source no longer matches.
 void setMaskColor(const Image& image, int r, int g, int b) {
     if (!image) return;
     Rgba old = image->maskColor;
     image->maskColor = Rgba{uint8_t(r), uint8_t(g), uint8_t(b), 255};
     if (!image->maskedOnLoad) return;
     for (ImageFrame& frame : image->frames) {
+        keptPixels(*image, frame);
         for (Rgba& p : frame.pixels.pixels) p = p.a == 0 ? old : Rgba{p.r, p.g, p.b, 255};
         frame.pixels = *maskPixmap(frame.pixels, r, g, b);
+        frame.twoLevelAlpha = hasTwoLevelAlpha(frame.pixels);
         frame.textureStale = frame.maskStale = true;
     }
 }
@@ -190,8 +254,8 @@ int imagesCollide(const Image& image1, int x1, int y1, int frame1, const Image& 
     if (sx == 0 || sy == 0) return 0;
     float radians = getRotation() * (std::numbers::pi_v<float> / 180);
     float c = std::cos(radians), s = std::sin(radians);
-    Placed a{*image1, image1->frames[size_t(frame1)].pixels, float(x1), float(y1), c, s, sx, sy};
-    Placed b{*image2, image2->frames[size_t(frame2)].pixels, float(x2), float(y2), c, s, sx, sy};
+    Placed a{*image1, keptPixels(*image1, image1->frames[size_t(frame1)]), float(x1), float(y1), c, s, sx, sy};
+    Placed b{*image2, keptPixels(*image2, image2->frames[size_t(frame2)]), float(x2), float(y2), c, s, sx, sy};
     float l1, t1, r1, b1, l2, t2, r2, b2;
     a.bounds(l1, t1, r1, b1);
     b.bounds(l2, t2, r2, b2);
@@ -206,8 +270,11 @@ int imagesCollide(const Image& image1, int x1, int y1, int frame1, const Image& 
 Pixmap* lockImage(const Image& image, int frame, bool, bool) {
     if (!validFrame(image, frame)) return nullptr;
     ImageFrame& target = image->frames[size_t(frame)];
-    // The caller may write while it holds the pixels, so the textures are rebuilt on the next draw.
+    keptPixels(*image, target);
+    // The caller may write while it holds the pixels, so the textures are rebuilt on the next draw
+    // and masks are cut out again.
     target.textureStale = target.maskStale = true;
+    target.twoLevelAlpha = false;
     return &target.pixels;
 }
 

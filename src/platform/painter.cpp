@@ -72,9 +72,9 @@ public:
 
     void draw(const DrawCommand& command) override {
         if (clipEmpty_ || command.width == 0 || command.height == 0) return;
-        SDL_Texture* texture = textureFor(command);
-        if (!texture) return;
-        composer_.draw(texturedCopy(command));
+        const TextureSlot* slot = textureFor(command);
+        if (!slot) return;
+        composer_.draw(texturedCopy(command, *slot));
     }
 
     // Read in the frame's own format (a plain copy in SDL) and unpacked in place: much faster
@@ -95,9 +95,7 @@ public:
     }
 
 private:
-    TexturedCopy texturedCopy(const DrawCommand& command) const {
-        const ImageFrame& frame = *command.frame;
-        const TextureSlot& slot = command.blend == BLEND_MASK ? frame.maskTexture : frame.texture;
+    TexturedCopy texturedCopy(const DrawCommand& command, const TextureSlot& slot) const {
         const Rgba& c = command.colour;
         TexturedCopy copy;
         copy.texture = slot.texture;
@@ -118,39 +116,49 @@ private:
         return copy;
     }
 
-    SDL_Texture* textureFor(const DrawCommand& command) {
+    // The texture slot the command draws from, up to date; null when there is nothing to draw.
+    const TextureSlot* textureFor(const DrawCommand& command) {
         ImageFrame& frame = *command.frame;
-        if (command.blend != BLEND_MASK) return upload(frame.texture, frame.pixels, frame.textureStale);
-        int threshold = maskThreshold(command.alpha);
+        int threshold = command.blend == BLEND_MASK ? maskThreshold(command.alpha) : -1;
         if (threshold > 255) return nullptr;
-        if (threshold != frame.maskThreshold) frame.maskStale = true;
+        // A frame whose texels are all clear or opaque is its own cut-out at any threshold.
+        if (threshold < 0 || frame.twoLevelAlpha) return current(command, frame.texture, frame.textureStale, -1);
+        if (threshold != frame.maskThreshold) {
+            // A mask drawn faded is cut again whenever its alpha changes, from pixels kept for it.
+            if (frame.maskThreshold != -1) frame.keepPixels = true;
+            frame.maskStale = true;
+        }
         frame.maskThreshold = threshold;
-        if (!frame.maskStale && live(frame.maskTexture)) return frame.maskTexture.texture;
-        bool stale = true;
-        SDL_Texture* texture = upload(frame.maskTexture, cutOut(frame.pixels, threshold), stale);
-        frame.maskStale = texture == nullptr;
-        return texture;
+        return current(command, frame.maskTexture, frame.maskStale, threshold);
+    }
+
+    // The slot's texture, made again from the frame's pixels (cut out at the threshold, if one
+    // is given) when it is stale or was lost with its renderer; then the pixels may go.
+    const TextureSlot* current(const DrawCommand& command, TextureSlot& slot, bool& stale, int threshold) {
+        if (!stale && live(slot)) return &slot;
+        const Pixmap& pixels = framePixels(*command.image, *command.frame);
+        SDL_Texture* texture = threshold < 0 ? upload(slot, pixels) : upload(slot, cutOut(pixels, threshold));
+        stale = texture == nullptr;
+        if (!texture) return nullptr;
+        dropPixels(*command.image, *command.frame);
+        return &slot;
     }
 
     bool live(const TextureSlot& slot) const { return slot.texture && slot.generation == generation_; }
 
-    SDL_Texture* upload(TextureSlot& slot, const Pixmap& pixels, bool& stale) {
+    SDL_Texture* upload(TextureSlot& slot, const Pixmap& pixels) {
         if (!live(slot)) {
             slot = {};  // made by a renderer that no longer exists, which freed it
             if (pixels.pixels.empty()) return nullptr;
-            slot.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, pixels.width,
-                                             pixels.height);
+            slot.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                             pixels.width, pixels.height);
             if (!slot.texture) return nullptr;
             slot.generation = generation_;
-            stale = true;
         }
-        if (stale) {
-            composer_.settle();  // held copies may use this texture as it was
-            SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
-            slot.stamp = ++lastStamp;
-            slot.opaque = allOpaque(pixels);
-        }
-        stale = false;
+        composer_.settle();  // held copies may use this texture as it was
+        SDL_UpdateTexture(slot.texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+        slot.stamp = ++lastStamp;
+        slot.opaque = allOpaque(pixels);
         return slot.texture;
     }
 
