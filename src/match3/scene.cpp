@@ -236,10 +236,7 @@ void vexaTSceneMatch3::countPlayTime(TSpieler& player) {
     if (_winrun == 0) player.time += 1;
 }
 
-// The level's own pictures go; Prepare builds the level picture and loads the others anew.
 int vexaTSceneMatch3::Leave() {
     _imgBackground.Unload();
-    _imgLevel.Unload();
-    _imgVictory.Unload();
     return 0;
 }

@@ -163,7 +163,6 @@ public:
     bool saveFromLevel(TSpieler& player, bool leaving);
     // One frame of play: rules, board, interface, win sequence, effects and dialogs in order.
     int Update() override;
-    // Lets the level's background, level picture and victory picture go.
     int Leave() override;
 
     // --- Drawing (drawing.cpp) ---

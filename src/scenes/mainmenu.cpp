@@ -136,11 +136,7 @@ int vexaTSceneMainmenu::_reloadBG() {
     return 0;
 }
 
-// Prepare loads the background and the bars again.
 int vexaTSceneMainmenu::Leave() {
-    _imgBackground.Unload();
-    _imgTopBar.Unload();
-    _imgBottomBar.Unload();
     _runtime = 0;
     return 0;
 }

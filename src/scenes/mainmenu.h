@@ -22,7 +22,7 @@ public:
     int Prepare() override;
     // Draws the menu, runs its buttons, the open dialog and the effects.
     int Update() override;
-    // Lets the menu's pictures go: the background and the bars.
+    // Lets the menu's pictures go apart from the background and the bars.
     int Leave() override;
     // Loads the background again; called at start-up and when the player manager closes.
     virtual int _reloadBG();

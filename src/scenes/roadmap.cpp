@@ -60,8 +60,7 @@ int vexaTSceneRoadmap::setRoadmapCoords() {
 
 int vexaTSceneRoadmap::Prepare() {
     g_previousScene = g_scene;
-    // The story's page goes too, so that no scene's pictures outlive it.
-    if (g_previousScene == SCENE_MATCH3 || g_previousScene == SCENE_MAINMENU || g_previousScene == SCENE_STORY)
+    if (g_previousScene == SCENE_MATCH3 || g_previousScene == SCENE_MAINMENU)
         if (vexaTScene* scene = sceneById(g_previousScene)) scene->Leave();
     currentPlayer().loadAllItemsToDestroyFromDisk(u"data/levels/lvla000.lvl");
     loadTopLeft(_imgBackground, u"data/roadmap/roadmap.png");
@@ -78,10 +77,8 @@ int vexaTSceneRoadmap::Prepare() {
     return 0;
 }
 
-// Prepare loads both pictures again.
 int vexaTSceneRoadmap::Leave() {
     _imgBackground.Unload();
-    _imgBottomBar.Unload();
     return 0;
 }
 

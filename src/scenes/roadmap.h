@@ -19,12 +19,10 @@ public:
     vexaTBild _imgBottomBar;   // top-left, its lower 15 pixels below the screen
     // The big start button is the shared roadmapHoloButton, set up by the picture loader.
 
-    // Leaves the match-3 scene, the main menu or the story, loads the goal table and the
-    // pictures, restarts "ambient.ogg" and fades in.
+    // Loads the goal table and the pictures, restarts "ambient.ogg" and fades in.
     int Prepare() override;
     // Effects, map, the roadmap help, buttons, level points and the open dialog.
     int Update() override;
-    // Lets the map and the bottom bar go.
     int Leave() override;
     // The menu button and the start button.
     virtual int drawButtons();
